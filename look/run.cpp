@@ -1,0 +1,7 @@
+#include "look/run.hpp"
+
+namespace korval::look {
+
+void Run(Session& /*session*/) {}
+
+}  // namespace korval::look

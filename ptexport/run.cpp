@@ -1,0 +1,7 @@
+#include "ptexport/run.hpp"
+
+namespace korval::ptexport {
+
+void Run(Session& /*session*/) {}
+
+}  // namespace korval::ptexport

@@ -1,0 +1,7 @@
+#include "solnimp/run.hpp"
+
+namespace korval::solnimp {
+
+void Run(Session& /*session*/) {}
+
+}  // namespace korval::solnimp

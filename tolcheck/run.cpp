@@ -1,0 +1,7 @@
+#include "tolcheck/run.hpp"
+
+namespace korval::tolcheck {
+
+void Run(Session& /*session*/) {}
+
+}  // namespace korval::tolcheck

@@ -1,0 +1,7 @@
+#include "view/run.hpp"
+
+namespace korval::view {
+
+void Run(Session& /*session*/) {}
+
+}  // namespace korval::view

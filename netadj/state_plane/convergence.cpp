@@ -9,7 +9,6 @@ namespace korval::netadj {
 
 ConvergenceAngle SplitConvergence(double convergence) {
   ConvergenceAngle angle;
-  if (convergence < 0) angle.sign = '-';
   const geodesy::Dms dms = geodesy::RadiansToDms(std::fabs(convergence));
   angle.degrees = dms.degrees;
   angle.minutes = dms.minutes;
@@ -22,6 +21,10 @@ ConvergenceAngle SplitConvergence(double convergence) {
       ++angle.degrees;
     }
   }
+  // A convergence that prints as nothing at all (a station a hair west of the
+  // central meridian) keeps the plus sign, as a rounded zero has no sign.
+  const bool prints_as_zero = angle.degrees == 0 && angle.minutes == 0 && FormatDecimal(angle.seconds, 5, 1) == "  0.0";
+  if (convergence < 0 && !prints_as_zero) angle.sign = '-';
   return angle;
 }
 

@@ -22,7 +22,7 @@ using testing::TempProject;
 using testing::TestSource;
 
 const std::string kControl = " KRV1     40  5 12.34567  0.0001 105 14  3.21098  0.0001   1650.1234  0.0001 1";
-const std::string kOldVector = " KRV1     TLMN       -17460.9560 0.0050  -20126.0130 0.0050  -17647.8080 0.0050";
+const std::string kOldVector = " KRV1     TLMN      -17460.9560 0.0050  -20126.0130 0.0050  -17647.8080 0.0050";
 const std::string kEndMark = " 0        END            0.0000 0.0000       0.0000 0.0000       0.0000 0.0000";
 
 // The vectors of the two raw files with c = 0.01 m and p = 1 ppm, computed

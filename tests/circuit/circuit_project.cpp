@@ -1,0 +1,64 @@
+#include "tests/circuit/circuit_project.hpp"
+
+#include <algorithm>
+
+#include "circuit/layouts.hpp"
+#include "circuit/run.hpp"
+#include "common/record.hpp"
+
+namespace korval::circuit::testing {
+
+namespace {
+
+const Layout kControlRecordLayout = {
+    Character(), Text(8),  Skip(1),       Integer(2),    Skip(1),        Integer(2), Skip(1),
+    Decimal(8, 5), Decimal(8, 4), Skip(1), Integer(3),   Skip(1),        Integer(2), Skip(1),
+    Decimal(8, 5), Decimal(8, 4), Decimal(12, 4), Decimal(8, 4), Skip(1), Integer(1),
+};
+
+const Layout kGridRecordLayout = {
+    Skip(1), Text(8), Decimal(23, 4), Decimal(14, 4), Skip(2), Decimal(10, 8),
+    Skip(3), Fixed("+  0- 0- 0.0"),
+};
+
+}  // namespace
+
+std::string ControlRecord(const std::string& name, bool last) {
+  return FormatLine(kControlRecordLayout,
+                    {' ', name, 40, 0, 0.0, 0.01, 77, 0, 0.0, 0.01, 100.0, 0.01, last ? 1 : 0});
+}
+
+std::string VectorRecord(const TestVector& v) {
+  return FormatLine(kVectorRecord, {v.flag, v.from, v.to, v.dx, v.sx, v.dy, v.sy, v.dz, v.sz});
+}
+
+std::string GridRecord(const GridPoint& point) {
+  return FormatLine(kGridRecordLayout, {point.name, point.x, point.y, 1.0});
+}
+
+void WriteProject(const TempProject& project, const std::vector<TestVector>& vectors,
+                  const std::vector<GridPoint>& grid) {
+  std::vector<std::string> info{ControlRecord("CTRL", true)};
+  for (const TestVector& vector : vectors) info.push_back(VectorRecord(vector));
+  project.Write("INFO.VEC", info);
+  std::vector<std::string> listing;
+  for (const GridPoint& point : grid) listing.push_back(GridRecord(point));
+  project.Write("VECTOR.COR", listing);
+}
+
+RunResult RunCircuit(const TempProject& project, const std::vector<std::string>& answers) {
+  return korval::testing::RunWithAnswers(project, korval::circuit::Run, answers);
+}
+
+int FindLine(const std::vector<std::string>& lines, const std::string& line, size_t from) {
+  for (size_t i = from; i < lines.size(); ++i) {
+    if (lines[i] == line) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int CountLines(const std::vector<std::string>& lines, const std::string& line) {
+  return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+}
+
+}  // namespace korval::circuit::testing

@@ -1,0 +1,44 @@
+// Test projects for CIRCUIT: INFO.VEC and VECTOR.COR written record by record,
+// and whole runs of the program with scripted answers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tests/support/project.hpp"
+
+namespace korval::circuit::testing {
+
+using korval::testing::RunResult;
+using korval::testing::TempProject;
+
+struct TestVector {
+  std::string from, to;
+  double dx = 0, dy = 0, dz = 0;           // metres
+  double sx = 0.005, sy = 0.005, sz = 0.005;  // metres
+  char flag = ' ';
+};
+
+struct GridPoint {
+  std::string name;
+  double x = 0, y = 0;
+};
+
+// A control record of INFO.VEC; `last` sets the last-control mark.
+std::string ControlRecord(const std::string& name, bool last);
+std::string VectorRecord(const TestVector& vector);
+std::string GridRecord(const GridPoint& point);
+
+// INFO.VEC with one control record and the vectors; VECTOR.COR with the points.
+void WriteProject(const TempProject& project, const std::vector<TestVector>& vectors,
+                  const std::vector<GridPoint>& grid);
+
+// Runs CIRCUIT in the project with the answers, one per console line.
+RunResult RunCircuit(const TempProject& project, const std::vector<std::string>& answers);
+
+// Index of the first line equal to `line` at or after `from`; -1 when none.
+int FindLine(const std::vector<std::string>& lines, const std::string& line, size_t from = 0);
+// Number of lines equal to `line`.
+int CountLines(const std::vector<std::string>& lines, const std::string& line);
+
+}  // namespace korval::circuit::testing

@@ -23,6 +23,22 @@ const Layout kGridRecordLayout = {
 
 }  // namespace
 
+TestVector Between(const std::vector<GridPoint>& grid, const std::string& from, const std::string& to,
+                   double error_x, double error_y, double error_z) {
+  const auto find = [&](const std::string& name) {
+    return *std::find_if(grid.begin(), grid.end(), [&](const GridPoint& p) { return p.name == name; });
+  };
+  const GridPoint a = find(from);
+  const GridPoint b = find(to);
+  TestVector vector;
+  vector.from = from;
+  vector.to = to;
+  vector.dx = b.x - a.x + error_x;
+  vector.dy = b.y - a.y + error_y;
+  vector.dz = error_z;
+  return vector;
+}
+
 std::string ControlRecord(const std::string& name, bool last) {
   return FormatLine(kControlRecordLayout,
                     {' ', name, 40, 0, 0.0, 0.01, 77, 0, 0.0, 0.01, 100.0, 0.01, last ? 1 : 0});

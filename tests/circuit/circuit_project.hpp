@@ -24,6 +24,11 @@ struct GridPoint {
   double x = 0, y = 0;
 };
 
+// The vector between two grid points, taking the grid coordinates as DX and
+// DY (the program does not tie the vectors to the grid), plus `error`.
+TestVector Between(const std::vector<GridPoint>& grid, const std::string& from, const std::string& to,
+                   double error_x = 0, double error_y = 0, double error_z = 0);
+
 // A control record of INFO.VEC; `last` sets the last-control mark.
 std::string ControlRecord(const std::string& name, bool last);
 std::string VectorRecord(const TestVector& vector);

@@ -66,6 +66,12 @@ RunResult RunCircuit(const TempProject& project, const std::vector<std::string>&
   return korval::testing::RunWithAnswers(project, korval::circuit::Run, answers);
 }
 
+std::string Numbered(const std::string& prefix, int number) {
+  std::string name = prefix;
+  name.append(std::to_string(number));
+  return name;
+}
+
 int FindLine(const std::vector<std::string>& lines, const std::string& line, size_t from) {
   for (size_t i = from; i < lines.size(); ++i) {
     if (lines[i] == line) return static_cast<int>(i);

@@ -41,6 +41,9 @@ void WriteProject(const TempProject& project, const std::vector<TestVector>& vec
 // Runs CIRCUIT in the project with the answers, one per console line.
 RunResult RunCircuit(const TempProject& project, const std::vector<std::string>& answers);
 
+// A station name made of a prefix and a number, as "R" and 12 give "R12".
+std::string Numbered(const std::string& prefix, int number);
+
 // Index of the first line equal to `line` at or after `from`; -1 when none.
 int FindLine(const std::vector<std::string>& lines, const std::string& line, size_t from = 0);
 // Number of lines equal to `line`.

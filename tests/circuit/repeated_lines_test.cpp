@@ -295,8 +295,8 @@ TEST(VectorReading, OverfullTablesStopWithAMessage) {
     std::vector<TestVector> vectors;
     for (int k = 0; k < 501; ++k) {
       TestVector vector;
-      vector.from = std::string("F").append(std::to_string(k));
-      vector.to = std::string("T").append(std::to_string(k));
+      vector.from = Numbered("F", k);
+      vector.to = Numbered("T", k);
       vector.dx = 1;
       vectors.push_back(vector);
     }

@@ -11,32 +11,14 @@ namespace korval::circuit {
 
 // ---- Input records ----
 
-// Vector record of INFO.VEC.
-inline const Layout kVectorRecord = {
-    Character(),      // 1       flag, blank = in use
-    Text(8),          // 2-9     from-station name
-    Skip(1),          // 10
-    Text(8),          // 11-18   to-station name
-    Decimal(13, 4),   // 19-31   DX, metres
-    Decimal(7, 4),    // 32-38   standard error of DX, metres
-    Decimal(13, 4),   // 39-51   DY
-    Decimal(7, 4),    // 52-58   standard error of DY
-    Decimal(13, 4),   // 59-71   DZ
-    Decimal(7, 4),    // 72-78   standard error of DZ
-};
+// The vector records of INFO.VEC and the station lines of VECTOR.COR are
+// read with the suite's shared layouts (common/project_records.hpp,
+// common/grid_positions.hpp).
 
 // Control record of INFO.VEC, read only for its last-control mark.
 inline const Layout kLastControlMark = {
     Skip(77),    // 1-77    control station data, passed over
     Integer(1),  // 78      0 or blank: more control records follow
-};
-
-// Station line of VECTOR.COR, read for the name and the grid coordinates.
-inline const Layout kGridCoordinates = {
-    Skip(1),          // 1
-    Text(8),          // 2-9     station name
-    Decimal(23, 4),   // 10-32   X (easting)
-    Decimal(14, 4),   // 33-46   Y (northing)
 };
 
 // ---- Tolerance heading ----

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "circuit/layouts.hpp"
+#include "common/grid_positions.hpp"
+#include "common/project_records.hpp"
 #include "common/stop.hpp"
 
 namespace korval::circuit {
@@ -61,7 +63,7 @@ void ReadVectors(RecordFile& info, Console& console, Network& network) {
 void ReadGridCoordinates(RecordFile& listing, Network& network) {
   Values values;
   while (const std::optional<std::string> line = listing.ReadLine()) {
-    if (ParseLine(kGridCoordinates, *line, values) != ReadStatus::kOk) continue;
+    if (ParseLine(kGridListingRecord, *line, values) != ReadStatus::kOk) continue;
     if (const std::optional<int> station = network.FindStation(values.Text(0))) {
       network.stations[*station].x = values.Real(1);
       network.stations[*station].y = values.Real(2);

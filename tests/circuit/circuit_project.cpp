@@ -2,19 +2,13 @@
 
 #include <algorithm>
 
-#include "circuit/layouts.hpp"
+#include "common/project_records.hpp"
 #include "circuit/run.hpp"
 #include "common/record.hpp"
 
 namespace korval::circuit::testing {
 
 namespace {
-
-const Layout kControlRecordLayout = {
-    Character(), Text(8),  Skip(1),       Integer(2),    Skip(1),        Integer(2), Skip(1),
-    Decimal(8, 5), Decimal(8, 4), Skip(1), Integer(3),   Skip(1),        Integer(2), Skip(1),
-    Decimal(8, 5), Decimal(8, 4), Decimal(12, 4), Decimal(8, 4), Skip(1), Integer(1),
-};
 
 const Layout kGridRecordLayout = {
     Skip(1), Text(8), Decimal(23, 4), Decimal(14, 4), Skip(2), Decimal(10, 8),
@@ -40,12 +34,18 @@ TestVector Between(const std::vector<GridPoint>& grid, const std::string& from, 
 }
 
 std::string ControlRecord(const std::string& name, bool last) {
-  return FormatLine(kControlRecordLayout,
-                    {' ', name, 40, 0, 0.0, 0.01, 77, 0, 0.0, 0.01, 100.0, 0.01, last ? 1 : 0});
+  korval::ControlRecord record;
+  record.name = name;
+  record.latitude_degrees = 40;
+  record.longitude_degrees = 77;
+  record.latitude_sd = record.longitude_sd = record.height_sd = 0.01;
+  record.height = 100;
+  record.last_control_mark = last ? 1 : 0;
+  return FormatControlRecord(record);
 }
 
 std::string VectorRecord(const TestVector& v) {
-  return FormatLine(kVectorRecord, {v.flag, v.from, v.to, v.dx, v.sx, v.dy, v.sy, v.dz, v.sz});
+  return FormatVectorRecord(korval::VectorRecord{v.flag, v.from, v.to, v.dx, v.sx, v.dy, v.sy, v.dz, v.sz});
 }
 
 std::string GridRecord(const GridPoint& point) {

@@ -21,9 +21,10 @@ bool IsVectorRecord(const std::string& line) {
 }
 
 bool IsClosingRecord(const std::string& line) {
+  static const std::string first = FormatLine(kJobClosingFirstRecord, {});
+  static const std::string second = FormatLine(kJobClosingSecondRecord, {});
   const std::string trimmed = TrimRight(line);
-  return trimmed == TrimRight(FormatLine(kJobClosingFirstRecord, {})) ||
-         trimmed == TrimRight(FormatLine(kJobClosingSecondRecord, {}));
+  return trimmed == first || trimmed == second;
 }
 
 }  // namespace

@@ -162,7 +162,7 @@ const std::vector<ProgramCase>& Programs() {
       {"LOOK", {}, {"INFO.VEC", "VECTOR.COR"}, {"VECTOR.LSA", "TEMP.JOB"}},
       {"SOLNIMP", {"REPORT1", "Y", "0.01 1", "NEWNAME", ""}, {"REPORT1.TXT", "INFO.VEC"}, {"OPUS.VEC", "INFO.VEC"}},
       {"RAWIMP", {"0.01 1", "RAW1", ""}, {"RAW1.RW5", "INFO.VEC"}, {"INFO.VEC"}},
-      {"BASEIMP", {"INFO.VEC", "1", "GEO1.TXT", ""}, {"GEO1.TXT", "INFO.VEC"}, {"INFO.VEC", "REPORT", "TEMP.PPP"}},
+      {"BASEIMP", {"INFO.VEC", "1", "GEO1.TXT", ""}, {"GEO1.TXT", "INFO.VEC"}, {"INFO.VEC", "REPORT", "TEMP.PPP"}, true},
   };
   return programs;
 }

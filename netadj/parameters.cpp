@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <climits>
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "common/fields.hpp"

@@ -1,6 +1,5 @@
 #include "netadj/state_plane.hpp"
 
-#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,7 +7,6 @@
 #include "common/fields.hpp"
 #include "common/record.hpp"
 #include "common/stop.hpp"
-#include "geodesy/dms.hpp"
 #include "netadj/state_plane/convergence.hpp"
 #include "netadj/state_plane/zone_constants.hpp"
 

@@ -345,7 +345,10 @@ inline std::vector<std::vector<ReportedStation>> StationLists(const std::vector<
   for (size_t i = 0; i < report.size(); ++i) {
     if (report[i].rfind(" STATION            LATITUDE", 0) != 0) continue;
     std::vector<ReportedStation> list;
-    for (size_t j = i + 2; j + 1 < report.size() && !TrimRight(report[j]).empty(); j += 2) {
+    // A station block is a named line and a line of errors alone.
+    for (size_t j = i + 2; j + 1 < report.size() && !TrimRight(report[j]).empty() &&
+                           TrimRight(Columns(report[j + 1], 1, 21)).empty() && !TrimRight(report[j + 1]).empty();
+         j += 2) {
       const std::string& one = report[j];
       const std::string& two = report[j + 1];
       ReportedStation s;

@@ -35,7 +35,9 @@ RunResult RunProject(const TempProject& project, const std::vector<std::string>&
 TEST(RunTest, ConsoleShowsTheRunInItsOrder) {
   TempProject project;
   auto info = e2e::MakeProject(6, 2, 5, 41);
-  info.insert(info.begin() + 4, "*" + info[4].substr(1));  // a vector set aside
+  std::string set_aside = info[4];
+  set_aside[0] = '*';
+  info.insert(info.begin() + 4, set_aside);  // a vector set aside
   const RunResult run = RunProject(project, info, e2e::KorvalInf(2, 2, 1, 0, 1, 1, 0.0001), {"", "n", ""});
   ASSERT_EQ(run.exit_status, 0) << run.console;
   EXPECT_TRUE(korval::testing::AllLinesEndWithCrLf(run.console));

@@ -170,7 +170,9 @@ TEST(EndToEndTest, NetworkWithoutRedundancy) {
   EXPECT_EQ(e2e::FiguresAfter(run.report, " D.F. IS ").at(0), 20.0);
   EXPECT_EQ(e2e::CountLines(run.report, " FAILS AT THE 5 % SIGNIFICANCE LEVEL"), 1);
   EXPECT_EQ(e2e::CountLines(run.report, "  0.031 <  0.000 <  1.960"), 1);  // the row of 1 degree of freedom
-  for (const ReportedStation& s : e2e::StationLists(run.report).at(0)) {
+  const auto lists = e2e::StationLists(run.report);
+  ASSERT_EQ(lists.size(), 1u);
+  for (const ReportedStation& s : lists[0]) {
     EXPECT_EQ(s.north, 0.0);
     EXPECT_EQ(s.east, 0.0);
     EXPECT_EQ(s.up, 0.0);

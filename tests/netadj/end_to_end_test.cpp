@@ -2,7 +2,9 @@
 // report's columns against an independent dense least-squares adjustment.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -336,31 +338,50 @@ TEST(EndToEndTest, MissingProjectFileStops) {
 }
 
 TEST(EndToEndTest, StationListsFollowTheRenumberedOrder) {
-  // A chain whose file order is scrambled: after renumbering, each station of
-  // the list is joined by a vector to the next.
+  // A chain whose file order is scrambled. In the report's order, the ends of
+  // every vector lie within the band of the renumbering, which is narrower
+  // than the band of the file's order.
   TempProject project;
   const auto info = e2e::MakeProject(9, 1, 0, 29);
   const Outcome run = Adjust(project, info, e2e::KorvalInf(2, 1, 1, 0, 1, 3, -16.9));
   ASSERT_EQ(run.result.exit_status, 0) << run.result.console;
+  int band = -1;
+  for (const std::string& line : run.result.lines) {
+    if (line.rfind(" BAND IS ", 0) == 0) band = static_cast<int>(ParseInteger(Columns(line, 10, 3)).value_or(-1));
+  }
+  ASSERT_GT(band, 0);
+
   const auto list = e2e::StationLists(run.report).at(0);
-  std::set<std::pair<std::string, std::string>> joined;
-  for (size_t i = 1; i < info.size(); ++i) {
-    joined.insert({Columns(info[i], 2, 8), Columns(info[i], 11, 8)});
-    joined.insert({Columns(info[i], 11, 8), Columns(info[i], 2, 8)});
-  }
-  for (size_t i = 0; i + 1 < list.size(); ++i) {
-    EXPECT_TRUE(joined.count({list[i].name, list[i + 1].name})) << list[i].name << " " << list[i + 1].name;
-  }
-  // The file's first vector station is not where it would be in file order.
+  std::vector<std::string> listed;
+  for (const auto& s : list) listed.push_back(s.name);
   std::vector<std::string> file_order = {Columns(info[0], 2, 8)};
   for (size_t i = 1; i < info.size(); ++i) {
     for (const std::string& name : {Columns(info[i], 2, 8), Columns(info[i], 11, 8)}) {
       if (std::find(file_order.begin(), file_order.end(), name) == file_order.end()) file_order.push_back(name);
     }
   }
-  std::vector<std::string> listed;
-  for (const auto& s : list) listed.push_back(s.name);
-  EXPECT_NE(listed, file_order);
+  auto band_of = [&](const std::vector<std::string>& order) {
+    long widest = 0;
+    for (size_t i = 1; i < info.size(); ++i) {
+      const auto from = std::find(order.begin(), order.end(), Columns(info[i], 2, 8));
+      const auto to = std::find(order.begin(), order.end(), Columns(info[i], 11, 8));
+      EXPECT_TRUE(from != order.end() && to != order.end());
+      widest = std::max(widest, static_cast<long>(std::labs(from - to)));
+    }
+    return widest;
+  };
+  EXPECT_EQ(band_of(listed), band);
+  EXPECT_GT(band_of(file_order), band);
+
+  // VECTOR.GEO and the elevations follow the same order.
+  const auto geo = project.Lines("VECTOR.GEO");
+  ASSERT_EQ(geo.size(), listed.size());
+  const size_t elevations = FindLine(run.report, " STATION                 ELEVATION (M.) ELEVATION (FT.)");
+  ASSERT_EQ(run.report.size(), elevations + 1 + listed.size());
+  for (size_t i = 0; i < listed.size(); ++i) {
+    EXPECT_EQ(Columns(geo[i], 41, 8), listed[i]);
+    EXPECT_EQ(Columns(run.report[elevations + 1 + i], 2, 8), listed[i]);
+  }
 }
 
 TEST(EndToEndTest, ZeroLengthVectorWritesNoInvalidNumber) {

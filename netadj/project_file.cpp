@@ -1,0 +1,181 @@
+#include "netadj/project_file.hpp"
+
+#include <string>
+
+#include "common/fields.hpp"
+#include "common/record.hpp"
+#include "common/stop.hpp"
+#include "geodesy/conversions.hpp"
+#include "geodesy/ellipsoid.hpp"
+
+namespace korval::netadj {
+namespace {
+
+// A control station: geodetic position with the standard deviations of its
+// three coordinates, and the mark that closes the control section.
+const Layout kControlRecord = {
+    Character(),      // 1      flag (blank = in use)
+    Text(8),          // 2-9    station name
+    Skip(1),          // 10
+    Integer(2),       // 11-12  latitude, degrees
+    Skip(1),          // 13
+    Integer(2),       // 14-15  latitude, minutes
+    Skip(1),          // 16
+    Decimal(8, 5),    // 17-24  latitude, seconds
+    Decimal(8, 4),    // 25-32  standard deviation of the latitude, metres
+    Skip(1),          // 33
+    Integer(3),       // 34-36  longitude west, degrees
+    Skip(1),          // 37
+    Integer(2),       // 38-39  longitude west, minutes
+    Skip(1),          // 40
+    Decimal(8, 5),    // 41-48  longitude west, seconds
+    Decimal(8, 4),    // 49-56  standard deviation of the longitude, metres
+    Decimal(12, 4),   // 57-68  ellipsoidal height, metres
+    Decimal(8, 4),    // 69-76  standard deviation of the height, metres
+    Skip(1),          // 77
+    Integer(1),       // 78     last-control mark: 0 or blank = more follow
+};
+
+enum ControlValue {
+  kControlFlag, kControlName, kLatDegrees, kLatMinutes, kLatSeconds, kLatSigma,
+  kLonDegrees, kLonMinutes, kLonSeconds, kLonSigma, kHeight, kHeightSigma, kLastMark,
+};
+
+// A GPS vector: to-minus-from Earth-centred differences, each with its
+// standard deviation.
+const Layout kVectorRecord = {
+    Character(),      // 1      flag (blank = in use)
+    Text(8),          // 2-9    from-station name
+    Skip(1),          // 10
+    Text(8),          // 11-18  to-station name
+    Decimal(13, 4),   // 19-31  delta X, metres
+    Decimal(7, 4),    // 32-38  standard deviation of delta X, metres
+    Decimal(13, 4),   // 39-51  delta Y, metres
+    Decimal(7, 4),    // 52-58  standard deviation of delta Y, metres
+    Decimal(13, 4),   // 59-71  delta Z, metres
+    Decimal(7, 4),    // 72-78  standard deviation of delta Z, metres
+};
+
+enum VectorValue { kVectorFlag, kFromName, kToName, kDx, kDxSigma, kDy, kDySigma, kDz, kDzSigma };
+
+// The from-station name that ends the vector section.
+constexpr std::string_view kEndMark = "0       ";
+
+// Standard deviations below a tenth of a millimetre are not believed: they are
+// raised to it before they become weights (at most 1e8).
+constexpr double kSmallestSigma = 0.0001;
+
+double RaisedSigma(double sigma) { return sigma < kSmallestSigma ? kSmallestSigma : sigma; }
+double WeightOf(double sigma) { return 1.0 / (sigma * sigma); }
+
+// Degrees, minutes and seconds to radians.
+double AngleOf(long long degrees, long long minutes, double seconds) {
+  const double in_degrees = static_cast<double>(degrees) + static_cast<double>(minutes) / 60.0 + seconds / 3600.0;
+  return in_degrees * geodesy::kPi / 180.0;
+}
+
+[[noreturn]] void StopWith(Session& session, std::string_view message) {
+  session.console().Say(message);
+  Stop();
+}
+
+void IgnoreLine(Session& session) { session.console().Say("LINE IGNORED IN INPUT FILE"); }
+
+void ReadControlSection(Session& session, RecordFile& info_vec, int datum, Network& network) {
+  Values record;
+  for (;;) {
+    if (network.control.size() >= static_cast<size_t>(kMaxControlPoints)) {
+      StopWith(session, "MAXIMUM NUMBER OF CONTROL POINTS EXCEEDED - STOP");
+    }
+    record.Clear();
+    const ReadStatus status = info_vec.Read(kControlRecord, record);
+    if (status == ReadStatus::kEndOfFile) StopWith(session, "UNEXPECTED END TO DATA");
+    if (status == ReadStatus::kUnreadable || record.Char(kControlFlag) != ' ') {
+      IgnoreLine(session);
+      continue;
+    }
+
+    // Control points are the first stations, in file order; a repeated name is
+    // not merged (vector ends later find the first of them).
+    ControlPoint point;
+    point.station = static_cast<int>(network.stations.size());
+    Station station;
+    station.name = record.Text(kControlName);
+    network.stations.push_back(station);
+
+    const double latitude = AngleOf(record.Int(kLatDegrees), record.Int(kLatMinutes), record.Real(kLatSeconds));
+    const double longitude_east =
+        -AngleOf(record.Int(kLonDegrees), record.Int(kLonMinutes), record.Real(kLonSeconds));
+    const geodesy::Cartesian position =
+        geodesy::GeodeticToCartesian(latitude, longitude_east, record.Real(kHeight), datum);
+    point.cx = position.x;
+    point.cy = position.y;
+    point.cz = position.z;
+    point.wx = WeightOf(RaisedSigma(record.Real(kLatSigma)));
+    point.wy = WeightOf(RaisedSigma(record.Real(kLonSigma)));
+    point.wz = WeightOf(RaisedSigma(record.Real(kHeightSigma)));
+    network.control.push_back(point);
+
+    if (record.Int(kLastMark) != 0) return;
+  }
+}
+
+void ReadVectorSection(Session& session, RecordFile& info_vec, Network& network) {
+  Values record;
+  for (;;) {
+    record.Clear();
+    const ReadStatus status = info_vec.Read(kVectorRecord, record);
+    if (status == ReadStatus::kEndOfFile) return;
+    if (status == ReadStatus::kUnreadable) {
+      IgnoreLine(session);
+      continue;
+    }
+    const std::string from_name = record.Text(kFromName);
+    const std::string to_name = record.Text(kToName);
+    // A vector from a station to itself measures nothing; blank lines land here.
+    if (from_name == to_name) continue;
+    if (record.Char(kVectorFlag) != ' ') {
+      IgnoreLine(session);
+      continue;
+    }
+    if (from_name == kEndMark) return;
+
+    Vector vector;
+    vector.from = FindStation(session, network, from_name);
+    vector.to = FindStation(session, network, to_name);
+    vector.dx = record.Real(kDx);
+    vector.dy = record.Real(kDy);
+    vector.dz = record.Real(kDz);
+    vector.wx = WeightOf(RaisedSigma(record.Real(kDxSigma)));
+    vector.wy = WeightOf(RaisedSigma(record.Real(kDySigma)));
+    vector.wz = WeightOf(RaisedSigma(record.Real(kDzSigma)));
+    network.vectors.push_back(vector);
+
+    if (network.vectors.size() > static_cast<size_t>(kMaxVectors)) {
+      StopWith(session, "TOO MANY OBSERVATIONS - STOP");
+    }
+  }
+}
+
+}  // namespace
+
+void ReadProjectFile(Session& session, RecordFile& info_vec, int datum, Network& network) {
+  ReadControlSection(session, info_vec, datum, network);
+  ReadVectorSection(session, info_vec, network);
+}
+
+int FindStation(Session& session, Network& network, std::string_view name) {
+  const std::string key = FormatText(name, 8);
+  for (size_t k = 0; k < network.stations.size(); ++k) {
+    if (network.stations[k].name == key) return static_cast<int>(k);
+  }
+  if (network.stations.size() >= static_cast<size_t>(kMaxStations)) {
+    StopWith(session, "MAXIMUM NUMBER OF STATIONS EXCEEDED - STOP");
+  }
+  Station station;
+  station.name = key;
+  network.stations.push_back(station);
+  return static_cast<int>(network.stations.size()) - 1;
+}
+
+}  // namespace korval::netadj

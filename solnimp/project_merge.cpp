@@ -1,0 +1,87 @@
+#include "solnimp/project_merge.hpp"
+
+#include <algorithm>
+
+#include "common/fields.hpp"
+
+namespace korval::solnimp {
+
+namespace {
+
+constexpr size_t kMarkColumn = 78;
+
+// One line of the control section: a control record (its name known) or a line
+// that cannot be read as one, kept as it stands.
+struct ControlSectionLine {
+  std::string text;
+  bool is_record = false;
+  std::string name;
+};
+
+std::string FilledTo(std::string line, size_t width) {
+  if (line.size() < width) line.resize(width, ' ');
+  return line;
+}
+
+}  // namespace
+
+std::string WithLastControlMark(std::string line, char mark) {
+  line = FilledTo(std::move(line), kMarkColumn);
+  line[kMarkColumn - 1] = mark;
+  return line;
+}
+
+std::vector<std::string> MergeIntoProject(const std::vector<std::string>& lines,
+                                          const std::vector<ControlRecord>& reference_controls,
+                                          const std::vector<VectorRecord>& vectors) {
+  std::vector<ControlSectionLine> control_section;
+  size_t next = 0;
+  while (next < lines.size()) {
+    const std::string& line = lines[next++];
+    ControlRecord record;
+    if (!ParseControlRecord(line, record)) {
+      control_section.push_back({line, false, {}});
+      continue;
+    }
+    control_section.push_back({line, true, record.name});
+    if (record.last_control_mark != 0) break;
+  }
+
+  for (const ControlRecord& reference : reference_controls) {
+    const std::string name = FormatText(reference.name, 8);
+    const bool known = std::any_of(control_section.begin(), control_section.end(),
+                                   [&](const ControlSectionLine& held) {
+                                     return held.is_record && held.name == name;
+                                   });
+    if (known) continue;
+    ControlRecord added = reference;
+    added.flag = ' ';
+    control_section.push_back({FormatControlRecord(added), true, name});
+  }
+
+  std::vector<std::string> merged;
+  auto last_record = std::find_if(control_section.rbegin(), control_section.rend(),
+                                  [](const ControlSectionLine& held) { return held.is_record; });
+  const ControlSectionLine* final_record = last_record == control_section.rend() ? nullptr : &*last_record;
+  for (const ControlSectionLine& held : control_section) {
+    if (!held.is_record) {
+      merged.push_back(held.text);
+    } else {
+      merged.push_back(WithLastControlMark(held.text, &held == final_record ? '1' : '0'));
+    }
+  }
+
+  bool vectors_written = false;
+  auto write_vectors = [&]() {
+    for (const VectorRecord& vector : vectors) merged.push_back(FormatVectorRecord(vector));
+    vectors_written = true;
+  };
+  for (; next < lines.size(); ++next) {
+    if (!vectors_written && IsEndMark(lines[next])) write_vectors();
+    merged.push_back(FilledTo(lines[next], kKeptLineWidth));
+  }
+  if (!vectors_written) write_vectors();
+  return merged;
+}
+
+}  // namespace korval::solnimp

@@ -1,0 +1,59 @@
+// Input files of the export tests: OUT.VEC from hand-made station blocks and
+// VECTOR.COR in the columns of the state plane listing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/record.hpp"
+#include "tests/support/adjustment_report.hpp"
+
+namespace korval::ptexport::test {
+
+struct GridLine {
+  std::string name;
+  double easting = 0;
+  double northing = 0;
+  double scale_factor = 1;
+  char sign = '+';
+  int degrees = 0;
+  int minutes = 0;
+  double seconds = 0;
+};
+
+inline std::vector<std::string> VectorCor(const std::vector<GridLine>& stations) {
+  static const Layout kLine = {Skip(1),     Text(8),     Decimal(23, 4), Decimal(14, 4), Skip(2),
+                               Decimal(10, 8), Skip(3),  Character(),    Integer(3),     Fixed("-"),
+                               Integer(2),  Fixed("-"),  Decimal(5, 1)};
+  std::vector<std::string> lines;
+  for (const GridLine& g : stations) {
+    lines.push_back(FormatLine(kLine, {g.name, g.easting, g.northing, g.scale_factor, g.sign, g.degrees,
+                                       g.minutes, g.seconds}));
+  }
+  return lines;
+}
+
+inline testing::ReportBlock Block(std::string name, int lat_d, int lat_m, double lat_s, int lon_d, int lon_m,
+                                  double lon_s, double height) {
+  testing::ReportBlock b;
+  b.name = std::move(name);
+  b.latitude_degrees = lat_d;
+  b.latitude_minutes = lat_m;
+  b.latitude_seconds = lat_s;
+  b.longitude_degrees = lon_d;
+  b.longitude_minutes = lon_m;
+  b.longitude_seconds = lon_s;
+  b.height = height;
+  return b;
+}
+
+// A report of one pass with `blocks`, followed by `elevations`.
+inline testing::Lines OutVec(const std::vector<testing::ReportBlock>& blocks,
+                             const testing::Lines& elevations = {}) {
+  testing::Lines lines = testing::ReportOpening(false);
+  testing::Append(lines, testing::ReportPass(blocks));
+  testing::Append(lines, elevations);
+  return lines;
+}
+
+}  // namespace korval::ptexport::test

@@ -92,9 +92,9 @@ void WriteStations(Session& session, RecordFile& report, Network& network, doubl
 // solutions, the statistics and the station list.
 void AdjustPass(Session& session, RecordFile& report, Network& network, const BandInfo& band, int datum,
                 bool minimally_constrained) {
-  AdjustComponent(network, Component::kX, band, minimally_constrained);
-  AdjustComponent(network, Component::kY, band, minimally_constrained);
-  AdjustComponent(network, Component::kZ, band, minimally_constrained);
+  for (const Component component : {Component::kX, Component::kY, Component::kZ}) {
+    AdjustComponent(session, report, network, component, band, minimally_constrained);
+  }
 
   const PassStatistics stats = EvaluatePass(network, datum, minimally_constrained);
   WriteStatistics(report, session.console(), network, stats, minimally_constrained);

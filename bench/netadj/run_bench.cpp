@@ -6,8 +6,9 @@
 // report and VECTOR.GEO written to disk.
 //
 // The network comes from tools/make_network.py (written once per benchmark
-// process into a temporary folder), or from the INFO.VEC named by the
-// environment variable KORVAL_BENCH_NETWORK.
+// process into a temporary folder), its records in the order of a field
+// survey and in random order, or from the INFO.VEC named by the environment
+// variable KORVAL_BENCH_NETWORK.
 //
 // Reported counters: the lines of the report, and the peak resident memory of
 // the process (VmHWM) after the runs.
@@ -41,29 +42,27 @@ fs::path WorkFolder() {
   return folder;
 }
 
-// The INFO.VEC of the maximal network.
-const fs::path& MaximalNetwork() {
-  static const fs::path network = [] {
-    if (const char* given = std::getenv("KORVAL_BENCH_NETWORK")) return fs::path(given);
-    const fs::path out = WorkFolder() / "maximal.vec";
-    const std::string command = "python3 '" KORVAL_SOURCE_DIR "/tools/make_network.py' --stations 3000 --control 700 "
-                                "--vectors 9899 --order survey --output '" +
-                                out.string() + "' > /dev/null";
-    if (std::system(command.c_str()) != 0 || !fs::exists(out)) {
-      throw std::runtime_error("could not make the network with tools/make_network.py");
-    }
-    return out;
-  }();
-  return network;
+// The INFO.VEC of the maximal network with its records in the order of a
+// field survey that sweeps the area ("sweep") or in random order ("random").
+fs::path MaximalNetwork(const std::string& order) {
+  if (const char* given = std::getenv("KORVAL_BENCH_NETWORK")) return fs::path(given);
+  const fs::path out = WorkFolder() / (order + ".vec");
+  if (fs::exists(out)) return out;
+  const std::string command = "python3 '" KORVAL_SOURCE_DIR "/tools/make_network.py' --stations 3000 --control 700 "
+                              "--vectors 9899 --order " + order + " --output '" + out.string() + "' > /dev/null";
+  if (std::system(command.c_str()) != 0 || !fs::exists(out)) {
+    throw std::runtime_error("could not make the network with tools/make_network.py");
+  }
+  return out;
 }
 
 // A fresh project: the network, and parameters for a constrained NAD 83 run
 // without robust questions, state plane or elevations.
-fs::path FreshProject(int iteration) {
+fs::path FreshProject(const std::string& order, int iteration) {
   const fs::path project = WorkFolder() / ("project-" + std::to_string(iteration));
   fs::remove_all(project);
   fs::create_directories(project);
-  fs::copy_file(MaximalNetwork(), project / "INFO.VEC");
+  fs::copy_file(MaximalNetwork(order), project / "INFO.VEC");
   std::ofstream(project / "KORVAL.INF", std::ios::binary) << "   2   2   1   1   0   1   1         0.0001\r\n";
   return project;
 }
@@ -85,12 +84,12 @@ int CountLines(const fs::path& file) {
   return count;
 }
 
-void BM_WholeRunMaximalNetwork(benchmark::State& state) {
+void WholeRun(benchmark::State& state, const std::string& order) {
   int iteration = 0;
   int report_lines = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    const fs::path project = FreshProject(iteration++);
+    const fs::path project = FreshProject(order, iteration++);
     std::istringstream answers("\n");  // accept the parameters
     std::ostringstream console;
     state.ResumeTiming();
@@ -107,7 +106,10 @@ void BM_WholeRunMaximalNetwork(benchmark::State& state) {
   state.counters["report_lines"] = report_lines;
   state.counters["peak_rss_MiB"] = static_cast<double>(PeakResidentKiB()) / 1024.0;
 }
-BENCHMARK(BM_WholeRunMaximalNetwork)->Unit(benchmark::kMillisecond)->Iterations(5);
+void BM_WholeRunMaximalNetworkSurveyOrder(benchmark::State& state) { WholeRun(state, "sweep"); }
+void BM_WholeRunMaximalNetworkRandomOrder(benchmark::State& state) { WholeRun(state, "random"); }
+BENCHMARK(BM_WholeRunMaximalNetworkSurveyOrder)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_WholeRunMaximalNetworkRandomOrder)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 

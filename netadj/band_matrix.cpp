@@ -4,6 +4,24 @@
 #include <cmath>
 
 namespace korval::netadj {
+namespace {
+
+// sum of a[d] * b[d], d < count, in four interleaved partial sums so that the
+// additions need not wait for one another.
+double DotProduct(const double* a, const double* b, int count) {
+  double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+  int d = 0;
+  for (; d + 4 <= count; d += 4) {
+    s0 += a[d] * b[d];
+    s1 += a[d + 1] * b[d + 1];
+    s2 += a[d + 2] * b[d + 2];
+    s3 += a[d + 3] * b[d + 3];
+  }
+  for (; d < count; ++d) s0 += a[d] * b[d];
+  return (s0 + s1) + (s2 + s3);
+}
+
+}  // namespace
 
 void BandSystem::Reset(int stations, int band_width) {
   n = stations;
@@ -63,27 +81,32 @@ void InverseDiagonal(BandSystem& system) {
   // band, so Z replaces U row by row from the last one up.
   const int n = system.n;
   const int b = system.band;
-  std::vector<double>& z_row = system.row;  // z_row[j]: the sum for Z(i, j)
   for (int i = n; i >= 1; --i) {
-    const int last = std::min(n, i + b);
-    std::fill(z_row.begin() + i + 1, z_row.begin() + last + 1, 0.0);
-    // Each stored Z(k, j), k <= j in the window, serves both Z(., j) via
-    // U(i, k) and, off the diagonal, Z(., k) via U(i, j).
-    for (int k = i + 1; k <= last; ++k) {
-      const double u_ik = system.At(i, k);
-      z_row[k] += u_ik * system.At(k, k);
-      for (int j = k + 1; j <= last; ++j) {
-        const double z_kj = system.At(k, j);
-        z_row[j] += u_ik * z_kj;
-        z_row[k] += system.At(i, j) * z_kj;
-      }
+    const int width = std::min(n, i + b) - i;  // columns of row i right of its diagonal
+    // u[d] = U(i, i+1+d); sum[d] gathers sum_k U(i,k) Z(k, i+1+d). The window
+    // of Z is symmetric and held by its upper rows: row k of the window feeds
+    // the columns right of k through U(i, k) and, turned over, column k
+    // through the rest of row i.
+    if (width == 0) {
+      system.At(i, i) = 1.0 / (system.At(i, i) * system.At(i, i));
+      continue;
+    }
+    const double* __restrict u = &system.At(i, i + 1);
+    double* __restrict sum = system.row.data() + 1;
+    std::fill(sum, sum + width, 0.0);
+    for (int dk = 0; dk < width; ++dk) {
+      const double* __restrict z = &system.At(i + 1 + dk, i + 1 + dk);  // z[d] = Z(k, k+d)
+      const int reach = width - dk;
+      const double u_k = u[dk];
+      for (int d = 0; d < reach; ++d) sum[dk + d] += u_k * z[d];
+      sum[dk] += DotProduct(z + 1, u + dk + 1, reach - 1);
     }
     const double pivot = system.At(i, i);
     double diagonal_sum = 0.0;
-    for (int j = i + 1; j <= last; ++j) {
-      const double z_ij = -z_row[j] / pivot;
-      diagonal_sum += system.At(i, j) * z_ij;
-      system.At(i, j) = z_ij;
+    for (int d = 0; d < width; ++d) {
+      const double z_ij = -sum[d] / pivot;
+      diagonal_sum += system.At(i, i + 1 + d) * z_ij;
+      system.At(i, i + 1 + d) = z_ij;
     }
     system.At(i, i) = (1.0 / pivot - diagonal_sum) / pivot;
   }
@@ -93,9 +116,9 @@ void InverseDiagonalBySolves(BandSystem& system) {
   const int n = system.n;
   const int b = system.band;
   std::vector<double>& t = system.row;
-  // sum[j] would need a second work row; the products for t(j) are gathered
-  // in t itself before t(j) is final, row k adding U(k, j) * t(k) to each j it
-  // reaches, in ascending k as in the column form of the solve.
+  // The products for t(j) are gathered in t itself before t(j) is final: row
+  // k adds U(k, j) * t(k) to each j it reaches, in ascending k as the sum of
+  // the solve takes them.
   for (int i = 1; i <= n - 1; ++i) {
     std::fill(t.begin() + i, t.end(), 0.0);
     double q = 0.0;

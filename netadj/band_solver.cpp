@@ -39,8 +39,8 @@ ComponentView ViewOf(Component component) {
   return {&Vector::dz, &Vector::wz, &ControlPoint::cz, &ControlPoint::wz, &Station::z, &Station::sz};
 }
 
-void FormNormalEquations(const Network& network, const ComponentView& view, bool minimally_constrained,
-                         BandSystem& system) {
+void AddObservations(const Network& network, const ComponentView& view, bool minimally_constrained,
+                     BandSystem& system) {
   if (!network.control.empty()) {
     if (!minimally_constrained) {
       for (const ControlPoint& point : network.control) {
@@ -71,18 +71,22 @@ thread_local BandSystem run_system;
 
 }  // namespace
 
-int SolveComponent(Network& network, Component component, const BandInfo& band, bool minimally_constrained,
-                   BandSystem& system, DiagonalMethod method) {
-  const int n = static_cast<int>(network.stations.size());
+void FormNormalEquations(const Network& network, Component component, const BandInfo& band,
+                         bool minimally_constrained, BandSystem& system) {
   for (const Vector& vector : network.vectors) {
     // A vector outside the band would be added to the wrong element.
     if (std::abs(vector.from - vector.to) > band.band) {
       throw std::logic_error("normal equations formed with a band narrower than the network");
     }
   }
-  const ComponentView view = ViewOf(component);
-  system.Reset(n, band.band);
-  FormNormalEquations(network, view, minimally_constrained, system);
+  system.Reset(static_cast<int>(network.stations.size()), band.band);
+  AddObservations(network, ViewOf(component), minimally_constrained, system);
+}
+
+int SolveComponent(Network& network, Component component, const BandInfo& band, bool minimally_constrained,
+                   BandSystem& system, DiagonalMethod method) {
+  const int n = static_cast<int>(network.stations.size());
+  FormNormalEquations(network, component, band, minimally_constrained, system);
 
   const int singular_row = FactorBand(system);
   if (singular_row != 0) return singular_row - 1;
@@ -100,6 +104,7 @@ int SolveComponent(Network& network, Component component, const BandInfo& band, 
     const double variance = system.At(i, i);
     if (!std::isfinite(variance) || variance < 0.0) return i - 1;
   }
+  const ComponentView view = ViewOf(component);
   for (int i = 1; i <= n; ++i) {
     Station& station = network.stations[static_cast<size_t>(i) - 1];
     station.*(view.coordinate) = solution[i];

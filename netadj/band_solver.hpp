@@ -14,6 +14,12 @@ namespace korval::netadj {
 // (the program's way) or by one triangular solve per row (the reference).
 enum class DiagonalMethod { kBandOfInverse, kSolvePerRow };
 
+// The normal equations of `component` in `system`: every vector, and the
+// control (every control point with its own weight, or only the first one with
+// the weight 1.0e6 when minimally constrained).
+void FormNormalEquations(const Network& network, Component component, const BandInfo& band,
+                         bool minimally_constrained, BandSystem& system);
+
 // Forms the normal equations of `component` (vectors, and control: every
 // control point with its own weight, or only the first one with the weight
 // 1.0e6 when minimally constrained), solves them in `system` and writes that

@@ -215,11 +215,30 @@ TEST(OrderStations, NetworkWithoutVectorsHasBandZero) {
   EXPECT_EQ(ordered.band_lines, (std::vector<int>{0, 0}));
 }
 
+// A hub with `spokes` spokes and a chain on the last spoke: 3,000 stations
+// whose narrowest band is half the spokes, rounded up, which the moves find.
+Network HubWithChain(int spokes) {
+  std::vector<std::pair<int, int>> ends;
+  for (int s = 1; s <= spokes; ++s) ends.emplace_back(0, s);
+  for (int s = spokes; s + 1 < 3000; ++s) ends.emplace_back(s, s + 1);
+  return MakeNetwork(3000, 1, ends);
+}
+
 TEST(TermsLimit, ThreeThousandStationsFitWithBand299AndNotWith300) {
-  EXPECT_EQ(TermsOf(3000, 299), 899701);
-  EXPECT_EQ(TermsOf(3000, 300), 902700);
-  EXPECT_LE(TermsOf(3000, 299), kMaxTerms);
-  EXPECT_GT(TermsOf(3000, 300), kMaxTerms);
+  const Ordered fits = Order(HubWithChain(598));
+  EXPECT_EQ(fits.info.band, 299);
+  EXPECT_EQ(fits.info.terms, 899701);
+  EXPECT_FALSE(fits.info.reverse_cuthill_mckee);
+  EXPECT_EQ(fits.run.lines.back(), "Stop - Program terminated.");
+  EXPECT_EQ(fits.band_lines, (std::vector<int>{299, 299}));
+
+  // 2999 * 300 + 3000 = 902,700 terms; no numbering does better.
+  const Ordered refused = Order(HubWithChain(599));
+  EXPECT_EQ(refused.band_lines[0], 300);
+  ASSERT_EQ(refused.band_lines.size(), 3u);
+  EXPECT_GE(refused.band_lines[2], 300);
+  ASSERT_GE(refused.run.lines.size(), 2u);
+  EXPECT_EQ(refused.run.lines[refused.run.lines.size() - 2], " NUMBER OF TERMS EXCEEDS THE PROGRAM LIMIT-STOP");
 }
 
 // The largest network of the program with its records in random order: the

@@ -111,8 +111,8 @@ TEST(ProjectFile, ControlPositionIsWestLongitudeTurnedEastAndWeightsComeFromTheS
 
 TEST(ProjectFile, FirstRecordWithTheMarkIsTheOnlyControlPoint) {
   const Loaded loaded = Load({ControlLine("CTRL1", 1), ControlLine("CTRL2", 1)});
-  // The second line is then read as a vector whose names are garbled numbers;
-  // it is unreadable or taken as a vector, but never as control.
+  // The second line then belongs to the vector section and is read with the
+  // vector layout, never as control.
   EXPECT_EQ(loaded.network.control.size(), 1u);
 }
 

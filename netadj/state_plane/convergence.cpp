@@ -21,10 +21,11 @@ ConvergenceAngle SplitConvergence(double convergence) {
       ++angle.degrees;
     }
   }
-  // A convergence that prints as nothing at all (a station a hair west of the
-  // central meridian) keeps the plus sign, as a rounded zero has no sign.
-  const bool prints_as_zero = angle.degrees == 0 && angle.minutes == 0 && FormatDecimal(angle.seconds, 5, 1) == "  0.0";
-  if (convergence < 0 && !prints_as_zero) angle.sign = '-';
+  // The sign tells on which side of the central meridian the station lies,
+  // also when the angle itself is too small to print. Below 1e-11 radians
+  // (2e-6 arc-seconds) the angle is rounding noise of a station on the central
+  // meridian, which keeps the plus sign.
+  if (convergence < -1e-11) angle.sign = '-';
   return angle;
 }
 

@@ -5,7 +5,7 @@
 namespace korval::netadj {
 
 struct ConvergenceAngle {
-  char sign = '+';  // '-' when the angle is negative (and does not print as zero)
+  char sign = '+';  // '-' when the angle is negative
   int degrees = 0;
   int minutes = 0;
   double seconds = 0;  // rounds to at most 59.9 at one decimal

@@ -1,5 +1,6 @@
 #include "common/session.hpp"
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <system_error>
@@ -52,11 +53,13 @@ bool Session::Close(RecordFile*& file, bool delete_file) {
   return saved;
 }
 
-void Session::CloseAll() {
+bool Session::CloseAll() {
+  bool saved = true;
   while (!files_.empty()) {
     RecordFile* file = files_.front().get();
-    Close(file);
+    if (!Close(file)) saved = false;
   }
+  return saved;
 }
 
 void Session::DiscardAll() { files_.clear(); }
@@ -67,19 +70,21 @@ int RunProgram(std::istream& in, std::ostream& out, const std::filesystem::path&
   Console& console = session.console();
   try {
     body(session);
-    session.CloseAll();
+    // A file that could not be written is no success, whatever the program
+    // itself concluded.
+    const bool saved = session.CloseAll();
     console.WriteLine(kDefaultClosingLine);
     out.flush();
-    return 0;
+    return saved ? 0 : 1;
   } catch (const ProgramStop& stop) {
-    session.CloseAll();
+    const bool saved = session.CloseAll();
     if (stop.end_of_input) {
       console.WriteLine(kEndOfInputMessage);
     } else {
       console.WriteLine(stop.closing_text.empty() ? kDefaultClosingLine : std::string_view(stop.closing_text));
     }
     out.flush();
-    return stop.exit_status;
+    return saved ? stop.exit_status : std::max(stop.exit_status, 1);
   } catch (const std::exception& fault) {
     // A fault of the program itself: nothing half-done reaches the project.
     session.DiscardAll();

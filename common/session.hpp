@@ -47,8 +47,9 @@ class Session {
   // left on disk as it was before the run, and a console line says so.
   bool Close(RecordFile*& file, bool delete_file = false);
 
-  // Closes every open file, saving what was written.
-  void CloseAll();
+  // Closes every open file, saving what was written. False when a file could
+  // not be saved.
+  bool CloseAll();
   // Forgets every open file without saving anything (after an internal fault).
   void DiscardAll();
 
@@ -61,7 +62,8 @@ class Session {
 using ProgramBody = std::function<void(Session&)>;
 
 // Runs a program to its end: closes the files and writes the closing line.
-// Returns the exit status.
+// Returns the exit status: 0, or 1 when console input ended where an answer
+// was needed or a file could not be written, 2 after an internal fault.
 int RunProgram(std::istream& in, std::ostream& out, const std::filesystem::path& project_dir,
                const ProgramBody& body);
 

@@ -64,7 +64,7 @@ Pass RenumberPass(Network& network, RecordFile& temp_ppp, OrderingMethod method)
   Pass pass;
   pass.neighbour_count = lists.count;
   const Reduction reduction =
-      ReduceBand(lists, method == OrderingMethod::kFast ? WorstSearch::kBlocks : WorstSearch::kRescan);
+      ReduceBand(lists, method == OrderingMethod::kFast ? ReductionMethod::kStations : ReductionMethod::kLiteral);
   // A network without vectors has no band; its stations reach nowhere.
   pass.band = std::max(reduction.band, 0);
   ApplyNumbering(network, temp_ppp, reduction.station_at, pass.new_number);

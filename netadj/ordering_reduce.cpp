@@ -7,23 +7,17 @@
 namespace korval::netadj {
 namespace {
 
-// Positions are grouped in blocks whose largest reach is kept; a move marks the
-// blocks it touched, and only those are rescanned before the next search.
-constexpr int kBlockSize = 64;
-
-class BandReducer {
+// The procedure as written: every neighbour list entry holds the position of
+// its neighbour and is rewritten whenever that neighbour steps; every position
+// is rescanned after every move; the second sweep repeats the first. Kept as
+// the reference that the station-based bookkeeping below must equal.
+class LiteralReducer {
  public:
-  BandReducer(NeighbourLists& lists, WorstSearch search)
+  explicit LiteralReducer(NeighbourLists& lists)
       : lists_(lists),
         n_(lists.stations),
-        search_(search),
         far_(static_cast<size_t>(n_) + 1, 0),
         at_(static_cast<size_t>(n_) + 1, 0),
-        position_(static_cast<size_t>(n_) + 1, 0),
-        block_count_((n_ + kBlockSize - 1) / kBlockSize),
-        block_reach_(static_cast<size_t>(block_count_), INT_MIN),
-        block_worst_(static_cast<size_t>(block_count_), 0),
-        block_dirty_(static_cast<size_t>(block_count_), 1),
         mirror_(lists.entry.size(), 0) {
     // The back reference of each entry turned into the slot it refers to.
     for (int s = 1; s <= n_; ++s) {
@@ -79,15 +73,8 @@ class BandReducer {
     return lists_.entry[static_cast<size_t>(mirror_[static_cast<size_t>(lists_.At(s, j))])];
   }
 
-  void MarkPosition(int p) { block_dirty_[static_cast<size_t>((p - 1) / kBlockSize)] = 1; }
-  void SetFar(int station, int value) {
-    far_[station] = value;
-    MarkPosition(position_[station]);
-  }
-  void Place(int position, int station) {
-    at_[position] = station;
-    position_[station] = position;
-  }
+  void SetFar(int station, int value) { far_[station] = value; }
+  void Place(int position, int station) { at_[position] = station; }
   int LargestEntry(int s) {
     int largest = 0;
     for (int j = 1; j <= lists_.count[s]; ++j) largest = std::max(largest, Entry(s, j));
@@ -100,7 +87,6 @@ class BandReducer {
       Place(s, s);
       far_[s] = LargestEntry(s);
     }
-    std::fill(block_dirty_.begin(), block_dirty_.end(), 1);
   }
 
   // Back to the numbering the first sweep started from.
@@ -116,41 +102,12 @@ class BandReducer {
   void FindWorst(int& band, int& worst) {
     band = INT_MIN;
     worst = 0;
-    if (search_ == WorstSearch::kRescan) {
-      for (int p = 1; p <= n_; ++p) {
-        if (Reach(p) > band) {
-          band = Reach(p);
-          worst = p;
-        }
-      }
-      return;
-    }
-    for (int b = 0; b < block_count_; ++b) {
-      if (block_dirty_[static_cast<size_t>(b)]) RescanBlock(b);
-      if (block_reach_[static_cast<size_t>(b)] > band) {
-        band = block_reach_[static_cast<size_t>(b)];
-        worst = block_worst_[static_cast<size_t>(b)];
-      }
-    }
-  }
-
-  void RescanBlock(int b) {
-    int reach = INT_MIN;
-    int worst = 0;
-    const int last = std::min(n_, (b + 1) * kBlockSize);
-    for (int p = b * kBlockSize + 1; p <= last; ++p) {
-      if (Reach(p) > reach) {
-        reach = Reach(p);
+    for (int p = 1; p <= n_; ++p) {
+      if (Reach(p) > band) {
+        band = Reach(p);
         worst = p;
       }
     }
-    block_reach_[static_cast<size_t>(b)] = reach;
-    block_worst_[static_cast<size_t>(b)] = worst;
-    block_dirty_[static_cast<size_t>(b)] = 0;
-  }
-
-  void MarkRange(int low, int high) {
-    for (int b = (low - 1) / kBlockSize; b <= (high - 1) / kBlockSize; ++b) block_dirty_[static_cast<size_t>(b)] = 1;
   }
 
   // The station at `from` steps to the neighbouring position `to`: the entries
@@ -187,7 +144,6 @@ class BandReducer {
       const int v = NeighbourOf(s, j);
       if (far_[v] < target) SetFar(v, target);
     }
-    MarkRange(worst, target);
   }
 
   // The far neighbour of the worst station comes down half the band; the
@@ -213,7 +169,6 @@ class BandReducer {
       const int v = NeighbourOf(s, j);
       if (far_[v] <= worst) SetFar(v, LargestEntry(v));
     }
-    MarkRange(target, worst);
   }
 
   Reduction Finish(Reduction& result, int band) {
@@ -224,23 +179,146 @@ class BandReducer {
 
   NeighbourLists& lists_;
   const int n_;
-  const WorstSearch search_;
   std::vector<int> far_;       // [station]: largest position among its neighbours (0: none)
   std::vector<int> at_;        // [position]: station there
-  std::vector<int> position_;  // [station]: its position
-  const int block_count_;
-  std::vector<int> block_reach_;
-  std::vector<int> block_worst_;
-  std::vector<char> block_dirty_;
   std::vector<int> mirror_;    // [slot]: slot of the neighbour's entry for the same pair
+};
+
+// The same moves with the bookkeeping turned around: each station keeps its
+// position and the station of its far neighbour, so a station stepping aside
+// costs two stores instead of a rewrite of every entry that reads its
+// position. Only a far neighbour that changes must be looked for, and that
+// happens only among the neighbours of the station that jumps: the stations
+// that step all move by one in the same direction, so the order of any other
+// station's neighbours stays as it was.
+//
+// The second sweep is not made: it would repeat the first move for move and
+// stop at the first numbering of the first sweep that reached its smallest
+// band, so that numbering is kept when it is reached and returned directly.
+class StationReducer {
+ public:
+  explicit StationReducer(const NeighbourLists& lists)
+      : lists_(lists),
+        n_(lists.stations),
+        far_(static_cast<size_t>(n_) + 1, 0),
+        at_(static_cast<size_t>(n_) + 1, 0),
+        position_(static_cast<size_t>(n_) + 1, 0) {}
+
+  Reduction Run() {
+    for (int s = 1; s <= n_; ++s) {
+      at_[s] = s;
+      position_[s] = s;
+    }
+    // position_[0] = 0 stands for "no neighbour": such a station reaches below itself.
+    for (int s = 1; s <= n_; ++s) far_[s] = FarthestNeighbour(s);
+    Reduction result;
+    long long scans = 0;
+    int smallest = 100000;
+    std::vector<int> best_at = at_;
+    int worst = 0;
+    int target = 0;
+    int band = 0;
+    for (;;) {
+      const int previous_worst = worst;
+      ++scans;
+      FindWorst(band, worst);
+      if (band == 1) return Finish(result, band, at_);
+      if (band < smallest) {
+        smallest = band;
+        best_at = at_;
+      }
+      if (scans == n_) break;
+      if (worst == previous_worst || worst == target) {
+        MoveDown(worst, band, target);
+      } else {
+        MoveUp(worst, band, target);
+      }
+      ++result.moves;
+    }
+    if (band == smallest) return Finish(result, band, at_);
+    return Finish(result, smallest, best_at);
+  }
+
+ private:
+  int NeighbourOf(int s, int j) const { return lists_.neighbour[static_cast<size_t>(lists_.At(s, j))]; }
+
+  int FarthestNeighbour(int s) const {
+    int far = 0;
+    for (int j = 1; j <= lists_.count[s]; ++j) {
+      const int v = NeighbourOf(s, j);
+      if (position_[v] > position_[far]) far = v;
+    }
+    return far;
+  }
+
+  void FindWorst(int& band, int& worst) const {
+    band = INT_MIN;
+    worst = 0;
+    const int* at = at_.data();
+    const int* far = far_.data();
+    const int* position = position_.data();
+    for (int p = 1; p <= n_; ++p) {
+      const int reach = position[far[at[p]]] - p;
+      if (reach > band) {
+        band = reach;
+        worst = p;
+      }
+    }
+  }
+
+  void Place(int p, int station) {
+    at_[p] = station;
+    position_[station] = p;
+  }
+
+  // The worst station climbs half the band towards its far neighbour; the
+  // stations it passes step down by one. Its neighbours whose far neighbour
+  // now lies below it take it as their far neighbour.
+  void MoveUp(int worst, int band, int& target) {
+    const int s = at_[worst];
+    target = worst + band / 2;
+    for (int q = worst + 1; q <= target; ++q) Place(q - 1, at_[q]);
+    Place(target, s);
+    for (int j = 1; j <= lists_.count[s]; ++j) {
+      const int v = NeighbourOf(s, j);
+      if (position_[far_[v]] < target) far_[v] = s;
+    }
+  }
+
+  // The far neighbour of the worst station comes down half the band; the
+  // stations it passes step up by one. Its neighbours that had it as their far
+  // neighbour look for their new one.
+  void MoveDown(int& worst, int band, int& target) {
+    worst = position_[far_[at_[worst]]];
+    const int s = at_[worst];
+    target = worst - band / 2;
+    for (int q = worst - 1; q >= target; --q) Place(q + 1, at_[q]);
+    Place(target, s);
+    for (int j = 1; j <= lists_.count[s]; ++j) {
+      const int v = NeighbourOf(s, j);
+      if (far_[v] == s) far_[v] = FarthestNeighbour(v);
+    }
+  }
+
+  Reduction Finish(Reduction& result, int band, const std::vector<int>& at) {
+    result.band = band;
+    result.station_at = at;
+    return std::move(result);
+  }
+
+  const NeighbourLists& lists_;
+  const int n_;
+  std::vector<int> far_;       // [station]: the station of its far neighbour (0: none)
+  std::vector<int> at_;        // [position]: station there
+  std::vector<int> position_;  // [station]: its position; [0] = 0
 };
 
 }  // namespace
 
-Reduction ReduceBand(NeighbourLists& lists, WorstSearch search) {
+Reduction ReduceBand(NeighbourLists& lists, ReductionMethod method) {
   if (lists.stations == 0) return Reduction{};
-  BandReducer reducer(lists, search);
-  return reducer.Run();
+  if (method == ReductionMethod::kStations) return StationReducer(lists).Run();
+  return LiteralReducer(lists).Run();
 }
 
 }  // namespace korval::netadj

@@ -11,21 +11,20 @@
 
 namespace korval::netadj {
 
-// How each step finds the worst position (the lowest position whose station
-// reaches farthest above it). Both give the same position, so the same moves.
-enum class WorstSearch {
-  kBlocks,  // per-block maxima, refreshed only where a move changed something
-  kRescan,  // every position rescanned after every move (reference)
+// Two bookkeepings of the same moves; both return the same numbering.
+enum class ReductionMethod {
+  kStations,  // positions kept per station, far neighbours as stations; one sweep
+  kLiteral,   // neighbour entries hold positions, rewritten at every step; two sweeps (reference)
 };
 
 struct Reduction {
   int band = 0;                    // band of the numbering returned
   std::vector<int> station_at;     // [1..n]: the station at each position
-  long long moves = 0;             // stations moved (both sweeps)
+  long long moves = 0;             // stations moved (both sweeps of the literal method)
 };
 
-// Reduces the band of the numbering `lists` describes. The lists are used as
-// working storage: their entries end holding positions.
-Reduction ReduceBand(NeighbourLists& lists, WorstSearch search = WorstSearch::kBlocks);
+// Reduces the band of the numbering `lists` describes. The literal method uses
+// the lists as working storage: their entries end holding positions.
+Reduction ReduceBand(NeighbourLists& lists, ReductionMethod method = ReductionMethod::kStations);
 
 }  // namespace korval::netadj

@@ -81,6 +81,17 @@ double AngleOf(long long degrees, long long minutes, double seconds) {
 
 void IgnoreLine(Session& session) { session.console().Say("LINE IGNORED IN INPUT FILE"); }
 
+// Appends a station of a name not yet known.
+int AppendStation(Session& session, Network& network, const std::string& key) {
+  if (network.stations.size() >= static_cast<size_t>(kMaxStations)) {
+    StopWith(session, "MAXIMUM NUMBER OF STATIONS EXCEEDED - STOP");
+  }
+  Station station;
+  station.name = key;
+  network.stations.push_back(station);
+  return static_cast<int>(network.stations.size()) - 1;
+}
+
 void ReadControlSection(Session& session, RecordFile& info_vec, int datum, Network& network) {
   Values record;
   for (;;) {
@@ -121,6 +132,8 @@ void ReadControlSection(Session& session, RecordFile& info_vec, int datum, Netwo
 }
 
 void ReadVectorSection(Session& session, RecordFile& info_vec, Network& network) {
+  StationIndex index;
+  for (size_t k = 0; k < network.stations.size(); ++k) index.emplace(network.stations[k].name, static_cast<int>(k));
   Values record;
   for (;;) {
     record.Clear();
@@ -141,8 +154,8 @@ void ReadVectorSection(Session& session, RecordFile& info_vec, Network& network)
     if (from_name == kEndMark) return;
 
     Vector vector;
-    vector.from = FindStation(session, network, from_name);
-    vector.to = FindStation(session, network, to_name);
+    vector.from = FindStation(session, network, index, from_name);
+    vector.to = FindStation(session, network, index, to_name);
     vector.dx = record.Real(kDx);
     vector.dy = record.Real(kDy);
     vector.dz = record.Real(kDz);
@@ -169,13 +182,16 @@ int FindStation(Session& session, Network& network, std::string_view name) {
   for (size_t k = 0; k < network.stations.size(); ++k) {
     if (network.stations[k].name == key) return static_cast<int>(k);
   }
-  if (network.stations.size() >= static_cast<size_t>(kMaxStations)) {
-    StopWith(session, "MAXIMUM NUMBER OF STATIONS EXCEEDED - STOP");
-  }
-  Station station;
-  station.name = key;
-  network.stations.push_back(station);
-  return static_cast<int>(network.stations.size()) - 1;
+  return AppendStation(session, network, key);
+}
+
+int FindStation(Session& session, Network& network, StationIndex& index, std::string_view name) {
+  const std::string key = FormatText(name, 8);
+  const auto found = index.find(key);
+  if (found != index.end()) return found->second;
+  const int number = AppendStation(session, network, key);
+  index.emplace(key, number);
+  return number;
 }
 
 }  // namespace korval::netadj

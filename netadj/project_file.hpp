@@ -1,7 +1,9 @@
 // Reading the project vector file INFO.VEC for the adjustment.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "common/record_file.hpp"
 #include "common/session.hpp"
@@ -19,5 +21,10 @@ void ReadProjectFile(Session& session, RecordFile& info_vec, int datum, Network&
 // Number of the first station named `name`; a new name is appended. A 3,001st
 // station stops the program.
 int FindStation(Session& session, Network& network, std::string_view name);
+
+// The first station of each name, for the lookup of many vector ends: the
+// same answers as the search from station 1 upwards, without the search.
+using StationIndex = std::unordered_map<std::string, int>;
+int FindStation(Session& session, Network& network, StationIndex& index, std::string_view name);
 
 }  // namespace korval::netadj

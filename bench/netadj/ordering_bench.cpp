@@ -47,7 +47,7 @@ void OnePass(benchmark::State& state, const std::string& order, OrderingMethod m
   for (auto _ : state) {
     NeighbourLists lists = method == OrderingMethod::kFast ? BuildNeighbourLists(network)
                                                            : BuildNeighbourListsLiteral(network);
-    reduction = ReduceBand(lists, method == OrderingMethod::kFast ? WorstSearch::kBlocks : WorstSearch::kRescan);
+    reduction = ReduceBand(lists, method == OrderingMethod::kFast ? ReductionMethod::kStations : ReductionMethod::kLiteral);
     benchmark::DoNotOptimize(reduction.band);
   }
   state.counters["band"] = reduction.band;

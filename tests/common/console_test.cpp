@@ -104,6 +104,20 @@ TEST(ProgramStop, AnInternalFaultLeavesProjectFilesUntouched) {
   EXPECT_EQ(project.Lines("INFO.VEC"), std::vector<std::string>{"old"});
 }
 
+TEST(ProgramStop, AFileThatCannotBeWrittenIsNoSuccess) {
+  TempProject project;
+  project.Write("LOOP.VEC", {"old report"});
+  RecordFile::SetSaveFailureForTesting(true);
+  auto run = RunWithAnswers(
+      project,
+      [](Session& session) { session.Open("LOOP.VEC", OpenMode::kUnknown)->WriteLine(" new report"); }, {});
+  RecordFile::SetSaveFailureForTesting(false);
+  EXPECT_EQ(run.exit_status, 1);
+  EXPECT_EQ(run.lines[0], " COULD NOT WRITE LOOP.VEC - FILE LEFT AS IT WAS");
+  EXPECT_EQ(run.lines[1], "Stop - Program terminated.");
+  EXPECT_EQ(project.Lines("LOOP.VEC"), std::vector<std::string>{"old report"});
+}
+
 TEST(DataFiles, TheProjectCopyWinsOverTheInstalledOne) {
   TempProject project;
   project.Write("ZONE.DAT", {"MY OWN ZONE"});

@@ -100,7 +100,7 @@ TEST(OrderStations, ChainNumberedOutOfOrderEndsWithTwoBandLinesOfOne) {
 // down) and the first sweep ends at its n-th scan on band 3, the best it saw.
 TEST(ReduceBand, FirstPassOverTheChainMakesTheMovesOfTheProcedure) {
   const Network chain = MakeNetwork(5, 1, {{0, 4}, {4, 1}, {1, 3}, {3, 2}});
-  for (const WorstSearch search : {WorstSearch::kBlocks, WorstSearch::kRescan}) {
+  for (const ReductionMethod search : {ReductionMethod::kStations, ReductionMethod::kLiteral}) {
     NeighbourLists lists = BuildNeighbourListsLiteral(chain);
     EXPECT_EQ(std::vector<int>(lists.entry.begin() + 1, lists.entry.end()),
               (std::vector<int>{5, 5, 4, 4, 2, 3, 1, 2}));
@@ -175,7 +175,7 @@ TEST(NeighbourLists, OneSweepEqualsTheStationByStationScan) {
 TEST(ReduceBand, ReturnedBandIsTheLargestSpanOfItsNumberingAndNeverWorseThanTheStart) {
   for (unsigned seed = 21; seed <= 30; ++seed) {
     const Network network = MakeGridNetwork(60 + 13 * static_cast<int>(seed % 7), 2, 170, RecordOrder::kRandom, seed).network;
-    for (const WorstSearch search : {WorstSearch::kBlocks, WorstSearch::kRescan}) {
+    for (const ReductionMethod search : {ReductionMethod::kStations, ReductionMethod::kLiteral}) {
       NeighbourLists lists = BuildNeighbourLists(network);
       const Reduction reduction = ReduceBand(lists, search);
       std::vector<int> position(network.stations.size());
@@ -277,6 +277,33 @@ TEST(OrderStations, StarThatNoNumberingFitsStillStopsWithTheTermsMessage) {
   EXPECT_EQ(ordered.run.lines[ordered.run.lines.size() - 2], " NUMBER OF TERMS EXCEEDS THE PROGRAM LIMIT-STOP");
   EXPECT_EQ(ordered.run.lines.back(), "Stop - Program terminated.");
   EXPECT_GE(ordered.band_lines.size(), 3u);
+}
+
+}  // namespace
+}  // namespace korval::netadj
+
+namespace korval::netadj {
+namespace {
+
+// The station-based bookkeeping must return the literal numbering on networks
+// of every shape: grids in field order and in random order (where passes end
+// after a second sweep), and sparse ones with spurs and stations far apart.
+TEST(ReduceBand, StationBookkeepingReturnsTheLiteralNumbering) {
+  int second_sweeps = 0;
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    const RecordOrder order = seed % 2 ? RecordOrder::kRandom : RecordOrder::kSweep;
+    const int stations = 20 + static_cast<int>((seed * 37) % 180);
+    const int vectors = stations + static_cast<int>((seed * 53) % (2 * stations));
+    const Network network = MakeGridNetwork(stations, 1 + static_cast<int>(seed % 4), vectors, order, seed).network;
+    NeighbourLists for_stations = BuildNeighbourLists(network);
+    NeighbourLists for_literal = BuildNeighbourLists(network);
+    const Reduction fast = ReduceBand(for_stations, ReductionMethod::kStations);
+    const Reduction literal = ReduceBand(for_literal, ReductionMethod::kLiteral);
+    EXPECT_EQ(fast.band, literal.band) << "seed " << seed;
+    EXPECT_EQ(fast.station_at, literal.station_at) << "seed " << seed;
+    if (literal.moves > fast.moves) ++second_sweeps;
+  }
+  EXPECT_GT(second_sweeps, 5);  // the shortcut of the second sweep was exercised
 }
 
 }  // namespace

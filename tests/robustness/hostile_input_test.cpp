@@ -195,7 +195,9 @@ bool HoldsNonFinite(const std::string& text) {
         ++k;
       }
       if (word[k] != '\0') continue;
-      const bool before = i > 0 && std::isalpha(static_cast<unsigned char>(text[i - 1]));
+      // A letter or a point before the word makes it part of a name (the
+      // extension of KORVAL.INF), not a printed number.
+      const bool before = i > 0 && (std::isalpha(static_cast<unsigned char>(text[i - 1])) || text[i - 1] == '.');
       const bool after = i + k < text.size() && std::isalpha(static_cast<unsigned char>(text[i + k]));
       if (!before && !after) return true;
     }

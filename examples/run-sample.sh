@@ -5,11 +5,13 @@
 # key figures.
 #
 # Usage: examples/run-sample.sh [folder]   (default: build/sample-run, made anew)
-# NETADJ is taken from build/bin, or from $NETADJ when set.
+# NETADJ is taken from $NETADJ when set, else from build/bin, else from the path.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 sample="$root/examples/sample"
 netadj="${NETADJ:-$root/build/bin/NETADJ}"
+# An installed suite (the Debian package) has NETADJ on the path.
+if [ ! -x "$netadj" ] && command -v NETADJ >/dev/null 2>&1; then netadj="$(command -v NETADJ)"; fi
 if [ ! -x "$netadj" ]; then
   echo "NETADJ is not built yet: cmake -S . -B build -G Ninja && cmake --build build" >&2
   exit 1

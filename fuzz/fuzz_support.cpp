@@ -48,6 +48,11 @@ std::filesystem::path ScratchRoot() {
 
 }  // namespace
 
+void PropertyFailed(const char* condition, const char* file, int line) {
+  std::fprintf(stderr, "%s:%d: property does not hold: %s\n", file, line, condition);
+  std::abort();
+}
+
 std::string_view AsText(const uint8_t* data, size_t size) {
   return std::string_view(reinterpret_cast<const char*>(data), size);
 }

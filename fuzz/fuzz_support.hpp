@@ -19,7 +19,14 @@
 #include "common/record_file.hpp"
 #include "common/session.hpp"
 
+// Aborts with the condition and its place when a property of a reading does
+// not hold: a finding, like a crash.
+#define FUZZ_REQUIRE(condition) \
+  ((condition) ? (void)0 : ::korval::fuzz::PropertyFailed(#condition, __FILE__, __LINE__))
+
 namespace korval::fuzz {
+
+[[noreturn]] void PropertyFailed(const char* condition, const char* file, int line);
 
 // The byte that separates the pieces of a fuzz input: it never occurs in the
 // text files of a project, so a seed made of real files keeps them whole.

@@ -18,12 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool check_output = !fuzz::CarriesNonFiniteText(text);
   for (const VectorRecord& baseline : baseimp::ExtractBaselines(lines)) {
     for (double value : {baseline.dx, baseline.dy, baseline.dz}) {
-      if (!std::isfinite(value)) std::abort();
+      FUZZ_REQUIRE(std::isfinite(value));
     }
     for (double sigma : {baseline.sx, baseline.sy, baseline.sz}) {
-      if (!(sigma >= baseimp::kSmallestSigma && sigma <= baseimp::kLargestSigma)) std::abort();
+      FUZZ_REQUIRE(sigma >= baseimp::kSmallestSigma && sigma <= baseimp::kLargestSigma);
     }
-    if (baseline.flag != ' ' || baseline.from.size() != 8 || baseline.to.size() != 8) std::abort();
+    FUZZ_REQUIRE(baseline.flag == ' ' && baseline.from.size() == 8 && baseline.to.size() == 8);
     if (check_output) fuzz::CheckNoNonFinite(FormatVectorRecord(baseline), "the output file");
   }
   return 0;

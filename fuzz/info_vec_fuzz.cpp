@@ -4,6 +4,7 @@
 // (in front of the end mark, after a tidy of blank lines, merged with new
 // control records). No crash, no hang, every value finite, and nothing the
 // user wrote lost when vectors are added.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -22,25 +23,50 @@ namespace {
 
 using namespace korval;
 
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
-void RequireFinite(double value) { Require(std::isfinite(value)); }
+void RequireFinite(double value) { FUZZ_REQUIRE(std::isfinite(value)); }
 
-void ReadAsAdjustment(std::string_view text, int datum) {
+// What the adjustment takes from a project file.
+struct AdjustmentInput {
+  bool complete = false;  // read to its end without a stop
+  std::vector<std::string> control_names;
+  size_t vectors = 0;
+};
+
+AdjustmentInput ReadAsAdjustment(const std::vector<std::string>& lines, int datum) {
+  AdjustmentInput input;
   fuzz::RunReader([&](Session& session) {
     netadj::Network network;
-    const auto file = fuzz::MemoryFile(text);
+    const auto file = RecordFile::Scratch();
+    for (const std::string& line : lines) file->WriteLine(line);
+    file->Rewind();
     netadj::ReadProjectFile(session, *file, datum, network);
     for (const netadj::ControlPoint& point : network.control) {
       for (double value : {point.cx, point.cy, point.cz, point.wx, point.wy, point.wz}) RequireFinite(value);
+      input.control_names.push_back(network.stations[static_cast<size_t>(point.station)].name);
     }
     for (const netadj::Vector& vector : network.vectors) {
       for (double value : {vector.dx, vector.dy, vector.dz, vector.wx, vector.wy, vector.wz}) RequireFinite(value);
-      Require(vector.from != vector.to);
+      FUZZ_REQUIRE(vector.from != vector.to);
     }
+    input.vectors = network.vectors.size();
+    input.complete = true;
   });
+  return input;
+}
+
+// A project file that the adjustment read whole before vectors were added is
+// read whole afterwards too, with the same control points (and perhaps new
+// ones after them) and `added` more vectors: an import never hides a control
+// station or its own vectors from the adjustment.
+void RequireAddedForAdjustment(const AdjustmentInput& before, const std::vector<std::string>& after_lines,
+                               size_t added) {
+  if (!before.complete || before.vectors + added > static_cast<size_t>(netadj::kMaxVectors)) return;
+  const AdjustmentInput after = ReadAsAdjustment(after_lines, 2);
+  FUZZ_REQUIRE(after.complete);
+  FUZZ_REQUIRE(after.vectors == before.vectors + added);
+  FUZZ_REQUIRE(after.control_names.size() >= before.control_names.size());
+  FUZZ_REQUIRE(std::equal(before.control_names.begin(), before.control_names.end(), after.control_names.begin()));
 }
 
 void ReadAsLoopAnalyser(std::string_view text) {
@@ -51,7 +77,7 @@ void ReadAsLoopAnalyser(std::string_view text) {
     for (const circuit::Vector& vector : network.vectors) {
       for (int c = 0; c < 3; ++c) {
         RequireFinite(vector.d[c]);
-        Require(vector.sigma[c] >= circuit::kMinimumStandardError);
+        FUZZ_REQUIRE(vector.sigma[c] >= circuit::kMinimumStandardError);
       }
     }
   });
@@ -61,7 +87,7 @@ void ReadAsToleranceCheck(std::string_view text) {
   const auto file = fuzz::MemoryFile(text);
   std::vector<std::string> names;
   (void)tolcheck::ReadControlNames(*file, names);
-  for (const std::string& name : names) Require(name.size() == 8);
+  for (const std::string& name : names) FUZZ_REQUIRE(name.size() == 8);
 }
 
 void ReadAsViewJob(std::string_view text) {
@@ -71,7 +97,7 @@ void ReadAsViewJob(std::string_view text) {
 
 // New vectors go in front of the end mark; every line that was there stays,
 // in its order.
-void AppendVectors(std::string_view text) {
+void AppendVectors(std::string_view text, const AdjustmentInput& adjustment) {
   const auto file = fuzz::MemoryFile(text);
   const std::vector<std::string> before = file->lines();
   VectorAppender appender(*file);
@@ -79,12 +105,13 @@ void AppendVectors(std::string_view text) {
   appender.Append(added);
   appender.Append(added);
   const std::vector<std::string>& after = file->lines();
-  Require(after.size() == before.size() + 2);
+  FUZZ_REQUIRE(after.size() == before.size() + 2);
   const size_t at = VectorInsertionPoint(before);
-  for (size_t k = 0; k < before.size(); ++k) Require(after[k < at ? k : k + 2] == before[k]);
+  for (size_t k = 0; k < before.size(); ++k) FUZZ_REQUIRE(after[k < at ? k : k + 2] == before[k]);
+  RequireAddedForAdjustment(adjustment, after, 2);
 }
 
-void MergeSolution(std::string_view text) {
+void MergeSolution(std::string_view text, const AdjustmentInput& before) {
   const std::vector<std::string> lines = SplitRecords(text);
   ControlRecord reference;
   reference.name = "REF1";
@@ -95,26 +122,28 @@ void MergeSolution(std::string_view text) {
   const std::vector<VectorRecord> vectors{{' ', "REF1    ", "SOLVED  ", 1.0, 0.01, 2.0, 0.01, 3.0, 0.01}};
   const std::vector<std::string> merged = solnimp::MergeIntoProject(lines, controls, vectors);
   // Nothing the user wrote is dropped: at most one control record is added.
-  Require(merged.size() == lines.size() + 1 || merged.size() == lines.size() + 2);
+  FUZZ_REQUIRE(merged.size() == lines.size() + 1 || merged.size() == lines.size() + 2);
+  RequireAddedForAdjustment(before, merged, 1);
 }
 
 void TidyForRawImport(std::string_view text) {
   const std::vector<std::string> lines = SplitRecords(text);
   const std::vector<std::string> tidy = rawimp::WithoutBlankLines(lines);
-  Require(tidy.size() <= lines.size());
+  FUZZ_REQUIRE(tidy.size() <= lines.size());
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text = fuzz::AsText(data, size);
-  ReadAsAdjustment(text, 1);
-  ReadAsAdjustment(text, 2);
+  const std::vector<std::string> lines = SplitRecords(text);
+  (void)ReadAsAdjustment(lines, 1);
+  const AdjustmentInput adjustment = ReadAsAdjustment(lines, 2);
   ReadAsLoopAnalyser(text);
   ReadAsToleranceCheck(text);
   ReadAsViewJob(text);
-  AppendVectors(text);
-  MergeSolution(text);
+  AppendVectors(text, adjustment);
+  MergeSolution(text, adjustment);
   TidyForRawImport(text);
   return 0;
 }

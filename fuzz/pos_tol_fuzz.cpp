@@ -16,13 +16,10 @@ namespace {
 
 using namespace korval;
 
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 void RequireUsable(const tolcheck::Tolerance& tolerance) {
-  Require(std::isfinite(tolerance.constant) && tolerance.constant >= 0 && tolerance.constant <= 9.9999);
-  Require(std::isfinite(tolerance.denominator) && tolerance.denominator >= 10 && tolerance.denominator <= 1e9);
+  FUZZ_REQUIRE(std::isfinite(tolerance.constant) && tolerance.constant >= 0 && tolerance.constant <= 9.9999);
+  FUZZ_REQUIRE(std::isfinite(tolerance.denominator) && tolerance.denominator >= 10 && tolerance.denominator <= 1e9);
 }
 
 }  // namespace
@@ -40,11 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const tolcheck::Tolerance settled = tolcheck::AskTolerance(session.console(), stored);
         RequireUsable(settled);
         tolcheck::StoreTolerance(*file, settled);
-        Require(file->size() == 1);
+        FUZZ_REQUIRE(file->size() == 1);
         file->Rewind();
         const tolcheck::Tolerance again = tolcheck::ReadStoredTolerance(*file);
-        Require(std::fabs(again.constant - settled.constant) <= 0.00005 + 1e-12);
-        Require(std::fabs(again.denominator - settled.denominator) <= 0.5 + 1e-6 * settled.denominator);
+        FUZZ_REQUIRE(std::fabs(again.constant - settled.constant) <= 0.00005 + 1e-12);
+        FUZZ_REQUIRE(std::fabs(again.denominator - settled.denominator) <= 0.5 + 1e-6 * settled.denominator);
       },
       answers, !fuzz::CarriesNonFiniteText(text));
   return 0;

@@ -19,12 +19,9 @@ namespace {
 
 using namespace korval;
 
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 void RequireFinite(const geodesy::Cartesian& xyz) {
-  Require(std::isfinite(xyz.x) && std::isfinite(xyz.y) && std::isfinite(xyz.z));
+  FUZZ_REQUIRE(std::isfinite(xyz.x) && std::isfinite(xyz.y) && std::isfinite(xyz.z));
 }
 
 }  // namespace
@@ -37,18 +34,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const std::string& line : lines) {
     (void)rawimp::KindOf(line);
     const std::optional<rawimp::PointName> name = rawimp::FindPointName(line);
-    if (name) Require(name->name.size() == 8 && name->first_column >= 1 && name->last_column >= name->first_column);
+    if (name) FUZZ_REQUIRE(name->name.size() == 8 && name->first_column >= 1 && name->last_column >= name->first_column);
     if (const auto position = rawimp::ParsePosition(line, name)) RequireFinite(rawimp::ToCartesian(*position));
   }
 
   const VectorErrorModel model{0.01, 1.0};
   rawimp::RawReader reader(
       [&](const rawimp::Base& base) {
-        Require(base.name.size() == 8);
+        FUZZ_REQUIRE(base.name.size() == 8);
         RequireFinite(base.xyz);
       },
       [&](const std::optional<rawimp::Base>& base, const rawimp::RoverPoint& point) {
-        Require(point.name.size() == 8);
+        FUZZ_REQUIRE(point.name.size() == 8);
         RequireFinite(point.xyz);
         if (!base) return;
         VectorRecord vector{' ', base->name, point.name, point.xyz.x - base->xyz.x, 0,

@@ -20,10 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::optional<solnimp::CoordinateList> list = solnimp::ReadCoordinateList(lines);
   if (!list || list->stations.empty()) return 0;
-  if (list->stations.size() > solnimp::kMaxSolutionStations || list->next_line > lines.size()) std::abort();
+  FUZZ_REQUIRE(list->stations.size() <= solnimp::kMaxSolutionStations && list->next_line <= lines.size());
   const auto positions = solnimp::ReadSolvedPositions(lines, list->next_line, list->stations.size() - 1);
   if (!positions) return 0;
-  if (positions->size() != list->stations.size() - 1) std::abort();
+  FUZZ_REQUIRE(positions->size() == list->stations.size() - 1);
 
   const solnimp::SolutionRecords records =
       solnimp::BuildSolutionRecords(list->stations, *positions, VectorErrorModel{0.005, 0.5});

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::optional<std::string> job_name = view::ReadJobName(*job_name_file);
   if (job_name) {
     // The name becomes a file name of the project directory.
-    if (job_name->empty() || job_name->find('/') != std::string::npos) std::abort();
+    FUZZ_REQUIRE(!job_name->empty() && job_name->find('/') == std::string::npos);
     (void)JobFileName(*job_name, "SVG");
   }
 

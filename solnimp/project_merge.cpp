@@ -1,6 +1,7 @@
 #include "solnimp/project_merge.hpp"
 
 #include <algorithm>
+#include <optional>
 
 #include "common/fields.hpp"
 
@@ -23,6 +24,24 @@ std::string FilledTo(std::string line, size_t width) {
   return line;
 }
 
+// The index after the last line of the control section. The section ends
+// where the adjustment ends it: at the first record in use (flag blank) whose
+// last-control mark is not 0. A record set aside by its flag does not end it,
+// even when it carries a mark; otherwise the control records after it would
+// land behind the new last control record, where the adjustment reads them as
+// vectors. A file without such a record ends its section at the first record
+// with a mark, set aside or not, and else at its end.
+size_t ControlSectionEnd(const std::vector<std::string>& lines) {
+  std::optional<size_t> first_marked;
+  for (size_t k = 0; k < lines.size(); ++k) {
+    ControlRecord record;
+    if (!ParseControlRecord(lines[k], record) || record.last_control_mark == 0) continue;
+    if (record.flag == ' ') return k + 1;
+    if (!first_marked) first_marked = k + 1;
+  }
+  return first_marked.value_or(lines.size());
+}
+
 }  // namespace
 
 std::string WithLastControlMark(std::string line, char mark) {
@@ -34,18 +53,17 @@ std::string WithLastControlMark(std::string line, char mark) {
 std::vector<std::string> MergeIntoProject(const std::vector<std::string>& lines,
                                           const std::vector<ControlRecord>& reference_controls,
                                           const std::vector<VectorRecord>& vectors) {
+  const size_t section_end = ControlSectionEnd(lines);
   std::vector<ControlSectionLine> control_section;
-  size_t next = 0;
-  while (next < lines.size()) {
-    const std::string& line = lines[next++];
+  for (size_t k = 0; k < section_end; ++k) {
     ControlRecord record;
-    if (!ParseControlRecord(line, record)) {
-      control_section.push_back({line, false, {}});
-      continue;
+    if (ParseControlRecord(lines[k], record)) {
+      control_section.push_back({lines[k], true, record.name});
+    } else {
+      control_section.push_back({lines[k], false, {}});
     }
-    control_section.push_back({line, true, record.name});
-    if (record.last_control_mark != 0) break;
   }
+  size_t next = section_end;
 
   for (const ControlRecord& reference : reference_controls) {
     const std::string name = FormatText(reference.name, 8);

@@ -19,9 +19,11 @@ inline constexpr size_t kKeptLineWidth = 80;
 
 // The new content of INFO.VEC from its present lines.
 //
-// The control section is read from the first line until a control record whose
-// last-control mark is not 0 (flagged records included). Each reference station
-// whose 8-character name is not among its records is added after them. The
+// The control section is read from the first line up to the control record
+// that ends it for the adjustment: the first one in use (flag blank) whose
+// last-control mark is not 0. (A file without one ends it at the first record
+// with a mark, set aside or not.) Each reference station whose 8-character
+// name is not among its records is added after them. The
 // control records are written with the last-control mark 1 on the final one and
 // 0 on all others; only column 78 of an existing record changes. The lines
 // after the control section follow, each filled to 80 columns, with the new

@@ -1,0 +1,93 @@
+// Inputs found by fuzzing, fed again to the reader that went wrong on them.
+// Each input is kept under tests/robustness/fuzz_inputs/.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/fields.hpp"
+#include "common/project_records.hpp"
+#include "common/record_file.hpp"
+#include "common/session.hpp"
+#include "common/stop.hpp"
+#include "netadj/project_file.hpp"
+#include "solnimp/project_merge.hpp"
+#include "tests/support/project.hpp"
+
+namespace korval {
+namespace {
+
+std::vector<std::string> FuzzInput(std::string_view name) {
+  const auto file =
+      RecordFile::Open(testing::TestSource("robustness/fuzz_inputs/" + std::string(name)), OpenMode::kExisting);
+  if (!file) ADD_FAILURE() << "missing fuzz input " << name;
+  return file ? file->lines() : std::vector<std::string>{};
+}
+
+// The control points (by name) and vectors (by their ends) that the
+// adjustment reads from the lines; `complete` is false when it stopped.
+struct AdjustmentView {
+  bool complete = false;
+  std::vector<std::string> control;
+  std::vector<std::string> vectors;
+};
+
+AdjustmentView ReadAsAdjustment(const std::vector<std::string>& lines) {
+  std::istringstream in;
+  std::ostringstream out;
+  testing::TempProject project;
+  Session session(in, out, project.dir());
+  const auto file = RecordFile::Scratch();
+  for (const std::string& line : lines) file->WriteLine(line);
+  file->Rewind();
+  AdjustmentView view;
+  netadj::Network network;
+  try {
+    netadj::ReadProjectFile(session, *file, 2, network);
+    view.complete = true;
+  } catch (const ProgramStop&) {
+  }
+  for (const netadj::ControlPoint& point : network.control) {
+    view.control.push_back(TrimRight(network.stations[static_cast<size_t>(point.station)].name));
+  }
+  for (const netadj::Vector& vector : network.vectors) {
+    view.vectors.push_back(TrimRight(network.stations[static_cast<size_t>(vector.from)].name) + "-" +
+                           TrimRight(network.stations[static_cast<size_t>(vector.to)].name));
+  }
+  return view;
+}
+
+// A control record set aside by its flag while it still carries the
+// last-control mark, followed by the record in use that ends the control
+// section. The solution's control record used to be put after the set-aside
+// record, so that the adjustment read the control station behind it as a
+// vector.
+TEST(FuzzRegression, SolutionMergeKeepsTheControlSectionOfTheAdjustment) {
+  const std::vector<std::string> lines = FuzzInput("merge-set-aside-last-control.vec");
+  ControlRecord reference;
+  reference.name = "REF1";
+  reference.latitude_degrees = 40;
+  reference.longitude_degrees = 105;
+  reference.latitude_sd = reference.longitude_sd = reference.height_sd = 0.0001;
+  reference.last_control_mark = 1;
+  const VectorRecord vector{' ', "REF1", "P1", 1.0, 0.01, 2.0, 0.01, 3.0, 0.01};
+
+  const std::vector<std::string> merged = solnimp::MergeIntoProject(lines, {reference}, {vector});
+
+  const AdjustmentView before = ReadAsAdjustment(lines);
+  const AdjustmentView after = ReadAsAdjustment(merged);
+  ASSERT_TRUE(before.complete);
+  ASSERT_TRUE(after.complete);
+  EXPECT_EQ(before.control, (std::vector<std::string>{"CTRL2"}));
+  EXPECT_EQ(after.control, (std::vector<std::string>{"CTRL2", "REF1"}));
+  EXPECT_EQ(after.vectors, (std::vector<std::string>{"CTRL2-P1", "REF1-P1"}));
+  // The set-aside record stays set aside, its mark given up to the new last
+  // control record.
+  ASSERT_EQ(merged.size(), 5u);
+  EXPECT_EQ(merged[0], solnimp::WithLastControlMark(lines[0], '0'));
+  EXPECT_EQ(merged[1], solnimp::WithLastControlMark(lines[1], '0'));
+}
+
+}  // namespace
+}  // namespace korval

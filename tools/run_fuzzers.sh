@@ -11,7 +11,7 @@ seconds=${1:-60}
 shift || true
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVAL_BUILD_FUZZERS=ON \
   -DKORVAL_BUILD_TESTS=OFF -DKORVAL_BUILD_BENCHMARKS=OFF >/dev/null || exit 1
-cmake --build build-fuzz || exit 1
+cmake --build build-fuzz -j2 || exit 1
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for exe in build-fuzz/fuzz/*_fuzz; do targets+=("$(basename "$exe" _fuzz)"); done
@@ -31,7 +31,7 @@ for target in "${targets[@]}"; do
     failed=1
   else
     grep -E "^stat::number_of_executed_units|^stat::peak_rss_mb" build-fuzz/${target}.log | tr '\n' ' '
-    echo "  cov: $(grep -oE 'cov: [0-9]+' build-fuzz/${target}.log | tail -n 1)"
+    echo "  $(grep -oE 'cov: [0-9]+' build-fuzz/${target}.log | tail -n 1)"
   fi
 done
 exit $failed

@@ -64,6 +64,15 @@ inline const Layout kVectorRecord = {
     Decimal(7, 4),   // 72-78  standard deviation of delta Z, metres
 };
 
+// The columns of a control record that a reader passing over the control
+// section needs: the flag, the name and the last-control mark.
+inline const Layout kControlMarkRecord = {
+    Character(),     // 1      flag (blank = in use)
+    Text(8),         // 2-9    station name
+    Skip(68),        // 10-77
+    Integer(1),      // 78     last-control mark
+};
+
 struct ControlRecord {
   char flag = ' ';
   std::string name;              // 8 characters

@@ -1,17 +1,10 @@
 #include "look/project_records.hpp"
 
+#include "common/project_records.hpp"
 #include "common/record.hpp"
 
 namespace korval::look {
 namespace {
-
-// The columns of a control record that the view job needs.
-const Layout kControlMarkRecord = {
-    Character(),   // 1      flag (blank = in use)
-    Text(8),       // 2-9    station name
-    Skip(68),      // 10-77
-    Integer(1),    // 78     last-control mark
-};
 
 // The columns of a vector record that the view job needs.
 const Layout kVectorEndsRecord = {
@@ -23,7 +16,6 @@ const Layout kVectorEndsRecord = {
 
 constexpr char kInUse = ' ';
 constexpr std::string_view kBlankName = "        ";
-constexpr std::string_view kEndMarkName = "0       ";
 
 bool CanBeDrawn(const std::string& name) { return name != kBlankName && name != kEndMarkName; }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/fields.hpp"
+#include "common/project_records.hpp"
 #include "common/record.hpp"
 #include "common/stop.hpp"
 #include "geodesy/conversions.hpp"
@@ -11,55 +12,15 @@
 namespace korval::netadj {
 namespace {
 
-// A control station: geodetic position with the standard deviations of its
-// three coordinates, and the mark that closes the control section.
-const Layout kControlRecord = {
-    Character(),      // 1      flag (blank = in use)
-    Text(8),          // 2-9    station name
-    Skip(1),          // 10
-    Integer(2),       // 11-12  latitude, degrees
-    Skip(1),          // 13
-    Integer(2),       // 14-15  latitude, minutes
-    Skip(1),          // 16
-    Decimal(8, 5),    // 17-24  latitude, seconds
-    Decimal(8, 4),    // 25-32  standard deviation of the latitude, metres
-    Skip(1),          // 33
-    Integer(3),       // 34-36  longitude west, degrees
-    Skip(1),          // 37
-    Integer(2),       // 38-39  longitude west, minutes
-    Skip(1),          // 40
-    Decimal(8, 5),    // 41-48  longitude west, seconds
-    Decimal(8, 4),    // 49-56  standard deviation of the longitude, metres
-    Decimal(12, 4),   // 57-68  ellipsoidal height, metres
-    Decimal(8, 4),    // 69-76  standard deviation of the height, metres
-    Skip(1),          // 77
-    Integer(1),       // 78     last-control mark: 0 or blank = more follow
-};
-
+// The values of a control record (common/project_records.hpp), in layout order.
 enum ControlValue {
   kControlFlag, kControlName, kLatDegrees, kLatMinutes, kLatSeconds, kLatSigma,
   kLonDegrees, kLonMinutes, kLonSeconds, kLonSigma, kHeight, kHeightSigma, kLastMark,
 };
 
-// A GPS vector: to-minus-from Earth-centred differences, each with its
-// standard deviation.
-const Layout kVectorRecord = {
-    Character(),      // 1      flag (blank = in use)
-    Text(8),          // 2-9    from-station name
-    Skip(1),          // 10
-    Text(8),          // 11-18  to-station name
-    Decimal(13, 4),   // 19-31  delta X, metres
-    Decimal(7, 4),    // 32-38  standard deviation of delta X, metres
-    Decimal(13, 4),   // 39-51  delta Y, metres
-    Decimal(7, 4),    // 52-58  standard deviation of delta Y, metres
-    Decimal(13, 4),   // 59-71  delta Z, metres
-    Decimal(7, 4),    // 72-78  standard deviation of delta Z, metres
-};
-
+// The values of a vector record, in layout order.
 enum VectorValue { kVectorFlag, kFromName, kToName, kDx, kDxSigma, kDy, kDySigma, kDz, kDzSigma };
 
-// The from-station name that ends the vector section.
-constexpr std::string_view kEndMark = "0       ";
 
 // Standard deviations below a tenth of a millimetre are not believed: they are
 // raised to it before they become weights (at most 1e8).
@@ -151,7 +112,7 @@ void ReadVectorSection(Session& session, RecordFile& info_vec, Network& network)
       IgnoreLine(session);
       continue;
     }
-    if (from_name == kEndMark) return;
+    if (from_name == kEndMarkName) return;
 
     Vector vector;
     vector.from = FindStation(session, network, index, from_name);

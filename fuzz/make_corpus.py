@@ -76,6 +76,11 @@ def seeds_of_project(project):
     for raw in sorted(project.glob("*.RW5")):
         if raw.is_file():
             yield "rw5", raw.read_bytes()
+            yield "importers_run", b"\x02" + joined(info, raw.read_bytes())
+    if report is not None:
+        yield "importers_run", b"\x01" + joined(info, report)
+    if baselines is not None:
+        yield "importers_run", b"\x00" + joined(info, baselines)
 
 
 def zone_file_seeds():

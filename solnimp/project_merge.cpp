@@ -74,7 +74,14 @@ std::vector<std::string> MergeIntoProject(const std::vector<std::string>& lines,
     if (known) continue;
     ControlRecord added = reference;
     added.flag = ' ';
-    control_section.push_back({FormatControlRecord(added), true, name});
+    added.last_control_mark = 0;
+    const std::string text = FormatControlRecord(added);
+    // A position too large for its fields is written as asterisks. Such a
+    // record cannot be read back, so it must not carry the last-control mark:
+    // the adjustment would pass over it and never find the end of the control
+    // section. It stays in the file, marked 0, like any unreadable line.
+    ControlRecord written;
+    control_section.push_back({text, ParseControlRecord(text, written), name});
   }
 
   std::vector<std::string> merged;

@@ -23,11 +23,13 @@ inline constexpr size_t kKeptLineWidth = 80;
 // that ends it for the adjustment: the first one in use (flag blank) whose
 // last-control mark is not 0. (A file without one ends it at the first record
 // with a mark, set aside or not.) Each reference station whose 8-character
-// name is not among its records is added after them. The
-// control records are written with the last-control mark 1 on the final one and
-// 0 on all others; only column 78 of an existing record changes. The lines
-// after the control section follow, each filled to 80 columns, with the new
-// vectors in front of the first end mark (after all of them when there is none).
+// name is not among its records is added after them. The control records are
+// written with the last-control mark 1 on the final one and 0 on all others;
+// only column 78 of an existing record changes. An added record whose position
+// does not fit its fields (asterisks) cannot be read, so it never takes the
+// mark. The lines after the control section follow, each filled to 80
+// columns, with the new vectors in front of the first end mark (after all of
+// them when there is none).
 std::vector<std::string> MergeIntoProject(const std::vector<std::string>& lines,
                                           const std::vector<ControlRecord>& reference_controls,
                                           const std::vector<VectorRecord>& vectors);

@@ -13,10 +13,28 @@
 #include "common/stop.hpp"
 #include "netadj/project_file.hpp"
 #include "solnimp/project_merge.hpp"
+#include "solnimp/run.hpp"
 #include "tests/support/project.hpp"
 
 namespace korval {
 namespace {
+
+// A fuzz input of several files: the pieces between the bytes 0x1e, after
+// `header` bytes that choose what the target does.
+std::vector<std::string> FuzzInputPieces(std::string_view name, size_t header) {
+  const testing::TempProject scratch;
+  scratch.CopyIn(testing::TestSource("robustness/fuzz_inputs/" + std::string(name)), "INPUT");
+  const std::string raw = scratch.ReadRaw("INPUT");
+  std::vector<std::string> pieces(1);
+  for (size_t k = header; k < raw.size(); ++k) {
+    if (raw[k] == '\x1e') {
+      pieces.emplace_back();
+    } else {
+      pieces.back() += raw[k];
+    }
+  }
+  return pieces;
+}
 
 std::vector<std::string> FuzzInput(std::string_view name) {
   const auto file =
@@ -87,6 +105,35 @@ TEST(FuzzRegression, SolutionMergeKeepsTheControlSectionOfTheAdjustment) {
   ASSERT_EQ(merged.size(), 5u);
   EXPECT_EQ(merged[0], solnimp::WithLastControlMark(lines[0], '0'));
   EXPECT_EQ(merged[1], solnimp::WithLastControlMark(lines[1], '0'));
+}
+
+// A solution report whose reference station lies far inside the Earth: its
+// control record overflows its fields (asterisks) and cannot be read back.
+// That record used to take the last-control mark from the project's own last
+// control record, so that the adjustment could no longer find the end of the
+// control section ("UNEXPECTED END TO DATA").
+TEST(FuzzRegression, SolutionImportKeepsTheMarkOnAReadableControlRecord) {
+  const std::vector<std::string> pieces = FuzzInputPieces("solnimp-unwritable-reference-station.bin", 1);
+  ASSERT_EQ(pieces.size(), 2u);
+  const testing::TempProject project;
+  project.WriteRaw("INFO.VEC", pieces[0]);
+  project.WriteRaw("REPORT.TXT", pieces[1]);
+  const AdjustmentView before = ReadAsAdjustment(project.Lines("INFO.VEC"));
+  ASSERT_TRUE(before.complete);
+
+  const testing::RunResult run = testing::RunWithAnswers(project, solnimp::Run, {"REPORT", "", ""});
+  ASSERT_EQ(run.exit_status, 0);
+
+  const std::vector<std::string> lines = project.Lines("INFO.VEC");
+  const AdjustmentView after = ReadAsAdjustment(lines);
+  EXPECT_TRUE(after.complete);
+  EXPECT_EQ(after.control, before.control);
+  EXPECT_EQ(after.vectors.size(), before.vectors.size() + 1);
+  // The unreadable record is kept, marked 0, after the project's own records.
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_NE(lines[1].find('*'), std::string::npos);
+  EXPECT_EQ(Columns(lines[1], 78, 1), "0");
+  EXPECT_EQ(Columns(lines[0], 78, 1), "1");
 }
 
 }  // namespace

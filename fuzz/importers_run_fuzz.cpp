@@ -41,14 +41,17 @@ const Importer kImporters[] = {
 };
 
 // What the adjustment reads from INFO.VEC: whether it read the file to its
-// end, the names of its control points that are not blank (a blank line in the
-// control section reads as a nameless control point; RAWIMP's tidying drops
-// it), and the number of vectors.
+// end, the names of its control points and the number of its vectors. Lines
+// of blanks and tabs only read as a control point without a name, or as a
+// vector between two names of blanks and tabs; RAWIMP's tidying drops such
+// lines, so stations with such names are left out.
 struct AdjustmentInput {
   bool complete = false;
   std::vector<std::string> control_names;
   size_t vectors = 0;
 };
+
+bool IsWhitespaceName(const std::string& name) { return name.find_first_not_of(" \t") == std::string::npos; }
 
 AdjustmentInput ReadAsAdjustment(const std::filesystem::path& path) {
   AdjustmentInput input;
@@ -57,11 +60,15 @@ AdjustmentInput ReadAsAdjustment(const std::filesystem::path& path) {
   fuzz::RunReader([&](Session& session) {
     netadj::Network network;
     netadj::ReadProjectFile(session, *file, 2, network);
+    const auto name_of = [&](int station) -> const std::string& {
+      return network.stations[static_cast<size_t>(station)].name;
+    };
     for (const netadj::ControlPoint& point : network.control) {
-      const std::string& name = network.stations[static_cast<size_t>(point.station)].name;
-      if (!TrimRight(name).empty()) input.control_names.push_back(name);
+      if (!IsWhitespaceName(name_of(point.station))) input.control_names.push_back(name_of(point.station));
     }
-    input.vectors = network.vectors.size();
+    for (const netadj::Vector& vector : network.vectors) {
+      if (!IsWhitespaceName(name_of(vector.from)) || !IsWhitespaceName(name_of(vector.to))) ++input.vectors;
+    }
     input.complete = true;
   });
   return input;

@@ -50,6 +50,9 @@ def seeds_of_project(project):
         yield "info_vec", info
     if out_vec is not None and b"STATION" in out_vec:
         yield "out_vec", joined(out_vec, info, listing)
+        pos_tol = read(project, "POS.TOL")
+        yield "report_readers_run", b"\x00" + joined(out_vec, info, listing, pos_tol)
+        yield "report_readers_run", bytes([1 + 2 * (len(out_vec) % 128)]) + joined(out_vec, info, listing, pos_tol)
     if listing is not None:
         yield "vector_cor", joined(listing, info)
     if info is not None and listing is not None and read(project, "LOOP.VEC") is not None:

@@ -1,6 +1,9 @@
 #include "fuzz/fuzz_support.hpp"
 
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <cctype>
 #include <cstdio>
@@ -39,6 +42,8 @@ size_t FindStandingWord(std::string_view text, std::string_view word) {
   }
   return std::string_view::npos;
 }
+
+constexpr std::string_view kProjectPrefix = "korval-fuzz-";
 
 std::filesystem::path ScratchRoot() {
   std::error_code error;
@@ -120,8 +125,27 @@ void RunReader(const ProgramBody& body, std::string_view console, bool check_out
   if (check_output) CheckNoNonFinite(out.str(), "the console");
 }
 
+namespace {
+
+// Project directories of fuzz processes that have ended: libFuzzer leaves by
+// _Exit at a finding or at the end of its time, so no destructor removes them.
+void RemoveDirectoriesOfEndedProcesses(const std::filesystem::path& root) {
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator(root, ignored)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(kProjectPrefix, 0) != 0) continue;
+    const std::string digits = name.substr(kProjectPrefix.size());
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+    const pid_t pid = static_cast<pid_t>(std::stol(digits));
+    if (::kill(pid, 0) != 0 && errno == ESRCH) std::filesystem::remove_all(entry.path(), ignored);
+  }
+}
+
+}  // namespace
+
 FuzzProject::FuzzProject() {
-  dir_ = ScratchRoot() / ("korval-fuzz-" + std::to_string(::getpid()));
+  RemoveDirectoriesOfEndedProcesses(ScratchRoot());
+  dir_ = ScratchRoot() / (std::string(kProjectPrefix) + std::to_string(::getpid()));
   std::filesystem::create_directories(dir_);
 }
 

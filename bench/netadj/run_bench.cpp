@@ -1,6 +1,8 @@
 // The whole adjustment run on the largest network the program takes: 3,000
-// stations, 700 control points, 9,899 vectors, one pass, no state plane, no
-// elevations. Every iteration runs NETADJ's main procedure in a fresh project
+// stations, 700 control points, 9,899 vectors: one pass without state plane
+// or elevations, and three passes (two robust re-weightings of vectors and
+// control) with state plane output in metres and both feet (the network lies
+// in Pennsylvania South, pick number 99). Every iteration runs NETADJ's main procedure in a fresh project
 // directory, from the banner to the closing line: parameters, reading
 // INFO.VEC, renumbering, the three component solutions, statistics, the
 // report and VECTOR.GEO written to disk.
@@ -56,14 +58,24 @@ fs::path MaximalNetwork(const std::string& order) {
   return out;
 }
 
-// A fresh project: the network, and parameters for a constrained NAD 83 run
-// without robust questions, state plane or elevations.
-fs::path FreshProject(const std::string& order, int iteration) {
+// A constrained NAD 83 run, one pass, no state plane or elevations; the
+// console accepts the parameters.
+struct RunKind {
+  const char* parameters;  // KORVAL.INF
+  const char* answers;     // console input
+};
+const RunKind kOnePass = {"   2   2   1   1   0   1   1         0.0001\r\n", "\n"};
+// Robust questions on, state plane zone 99 in metres, U.S. survey feet and
+// international feet: vectors and control re-weighted twice, then no more.
+const RunKind kThreePassesStatePlane = {"   2   2   2   2  99   4   1         0.0001\r\n", "\nY\nY\nY\nY\nN\nN\n"};
+
+// A fresh project: the network and the parameters.
+fs::path FreshProject(const std::string& order, const RunKind& kind, int iteration) {
   const fs::path project = WorkFolder() / ("project-" + std::to_string(iteration));
   fs::remove_all(project);
   fs::create_directories(project);
   fs::copy_file(MaximalNetwork(order), project / "INFO.VEC");
-  std::ofstream(project / "KORVAL.INF", std::ios::binary) << "   2   2   1   1   0   1   1         0.0001\r\n";
+  std::ofstream(project / "KORVAL.INF", std::ios::binary) << kind.parameters;
   return project;
 }
 
@@ -84,13 +96,13 @@ int CountLines(const fs::path& file) {
   return count;
 }
 
-void WholeRun(benchmark::State& state, const std::string& order) {
+void WholeRun(benchmark::State& state, const std::string& order, const RunKind& kind) {
   int iteration = 0;
   int report_lines = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    const fs::path project = FreshProject(order, iteration++);
-    std::istringstream answers("\n");  // accept the parameters
+    const fs::path project = FreshProject(order, kind, iteration++);
+    std::istringstream answers(kind.answers);
     std::ostringstream console;
     state.ResumeTiming();
     const int status = korval::RunProgram(answers, console, project, korval::netadj::Run);
@@ -106,10 +118,18 @@ void WholeRun(benchmark::State& state, const std::string& order) {
   state.counters["report_lines"] = report_lines;
   state.counters["peak_rss_MiB"] = static_cast<double>(PeakResidentKiB()) / 1024.0;
 }
-void BM_WholeRunMaximalNetworkSurveyOrder(benchmark::State& state) { WholeRun(state, "sweep"); }
-void BM_WholeRunMaximalNetworkRandomOrder(benchmark::State& state) { WholeRun(state, "random"); }
+void BM_WholeRunMaximalNetworkSurveyOrder(benchmark::State& state) { WholeRun(state, "sweep", kOnePass); }
+void BM_WholeRunMaximalNetworkRandomOrder(benchmark::State& state) { WholeRun(state, "random", kOnePass); }
+void BM_ThreePassesStatePlaneSurveyOrder(benchmark::State& state) {
+  WholeRun(state, "sweep", kThreePassesStatePlane);
+}
+void BM_ThreePassesStatePlaneRandomOrder(benchmark::State& state) {
+  WholeRun(state, "random", kThreePassesStatePlane);
+}
 BENCHMARK(BM_WholeRunMaximalNetworkSurveyOrder)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_WholeRunMaximalNetworkRandomOrder)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ThreePassesStatePlaneSurveyOrder)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ThreePassesStatePlaneRandomOrder)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -35,14 +35,7 @@ inline std::vector<std::string> VectorCor(const std::vector<GridLine>& stations)
 
 inline testing::ReportBlock Block(std::string name, int lat_d, int lat_m, double lat_s, int lon_d, int lon_m,
                                   double lon_s, double height) {
-  testing::ReportBlock b;
-  b.name = std::move(name);
-  b.latitude_degrees = lat_d;
-  b.latitude_minutes = lat_m;
-  b.latitude_seconds = lat_s;
-  b.longitude_degrees = lon_d;
-  b.longitude_minutes = lon_m;
-  b.longitude_seconds = lon_s;
+  testing::ReportBlock b = testing::BlockAt(std::move(name), lat_d, lat_m, lat_s, lon_d, lon_m, lon_s);
   b.height = height;
   return b;
 }

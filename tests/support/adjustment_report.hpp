@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/fields.hpp"
@@ -26,6 +27,21 @@ struct ReportBlock {
 };
 
 using Lines = std::vector<std::string>;
+
+// A station block at the latitude (north) and longitude (west) given in
+// degrees, minutes and seconds; the other values keep their defaults.
+inline ReportBlock BlockAt(std::string name, int lat_d, int lat_m, double lat_s, int lon_d, int lon_m,
+                           double lon_s) {
+  ReportBlock b;
+  b.name = std::move(name);
+  b.latitude_degrees = lat_d;
+  b.latitude_minutes = lat_m;
+  b.latitude_seconds = lat_s;
+  b.longitude_degrees = lon_d;
+  b.longitude_minutes = lon_m;
+  b.longitude_seconds = lon_s;
+  return b;
+}
 
 inline void Append(Lines& to, const Lines& more) { to.insert(to.end(), more.begin(), more.end()); }
 

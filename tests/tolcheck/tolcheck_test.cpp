@@ -63,14 +63,7 @@ ReportBlock Block(const Control& c) {
 
 ReportBlock Station(std::string name, int lat_d, int lat_m, double lat_s, int lon_d, int lon_m, double lon_s,
                     double north_error, double east_error) {
-  ReportBlock b;
-  b.name = std::move(name);
-  b.latitude_degrees = lat_d;
-  b.latitude_minutes = lat_m;
-  b.latitude_seconds = lat_s;
-  b.longitude_degrees = lon_d;
-  b.longitude_minutes = lon_m;
-  b.longitude_seconds = lon_s;
+  ReportBlock b = testing::BlockAt(std::move(name), lat_d, lat_m, lat_s, lon_d, lon_m, lon_s);
   b.north_error = north_error;
   b.east_error = east_error;
   return b;

@@ -48,7 +48,12 @@ const Layout& ReportStationBlock() {
   return kBlock;
 }
 
-bool IsStationHeading(std::string_view line) { return Columns(line, 2, 9) == "STATION  "; }
+bool IsStationHeading(std::string_view line) {
+  if (Columns(line, 2, 9) != "STATION  ") return false;
+  // A station named STATION writes the same columns on its residual and
+  // station lines; those lines hold numbers, a heading none.
+  return line.find_first_of("0123456789") == std::string_view::npos;
+}
 
 bool SkipToStationList(RecordFile& report) {
   for (;;) {

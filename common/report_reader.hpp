@@ -42,8 +42,9 @@ struct ReportStation {
 const Layout& ReportStationBlock();
 
 // True for the heading line of a station list: "STATION" and two blanks in
-// columns 2 to 10. (The headings of the elevation sections look the same; they
-// come after every station list.)
+// columns 2 to 10, and no digit on the line (so that the lines of a station
+// named STATION are not taken for it). The headings of the elevation sections
+// look the same; they come after every station list.
 bool IsStationHeading(std::string_view line);
 
 // Reads up to and including the station heading and passes over the standard

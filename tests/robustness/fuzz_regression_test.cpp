@@ -9,9 +9,11 @@
 #include "common/fields.hpp"
 #include "common/project_records.hpp"
 #include "common/record_file.hpp"
+#include "common/report_reader.hpp"
 #include "common/session.hpp"
 #include "common/stop.hpp"
 #include "netadj/project_file.hpp"
+#include "netadj/run.hpp"
 #include "solnimp/project_merge.hpp"
 #include "solnimp/run.hpp"
 #include "tests/support/project.hpp"
@@ -134,6 +136,38 @@ TEST(FuzzRegression, SolutionImportKeepsTheMarkOnAReadableControlRecord) {
   EXPECT_NE(lines[1].find('*'), std::string::npos);
   EXPECT_EQ(Columns(lines[1], 78, 1), "0");
   EXPECT_EQ(Columns(lines[0], 78, 1), "1");
+}
+
+// A control station named STATION: its control residual line holds
+// "STATION" and two blanks in columns 2-10 like the heading of the station
+// list, and the readers of TOLCHECK and PTEXPORT took the residual lines that
+// follow for station blocks.
+TEST(FuzzRegression, AStationNamedStationIsNoStationListHeading) {
+  EXPECT_TRUE(IsStationHeading(" STATION            LATITUDE             LONGITUDE            HEIGHT"));
+  EXPECT_TRUE(IsStationHeading(" STATION                 ELEVATION (M.) ELEVATION (FT.)"));
+  EXPECT_FALSE(IsStationHeading(" STATION          0.0002     0.0050    -0.0025     0.0050    -0.0002     0.0100"));
+  EXPECT_FALSE(IsStationHeading(" STATION  ST149     0.0091   0.0130  -0.0158   0.0177   0.9     3.2   4902.960"));
+
+  const std::vector<std::string> pieces = FuzzInputPieces("netadj-station-named-station.bin", 0);
+  ASSERT_GE(pieces.size(), 4u);
+  const testing::TempProject project;
+  project.WriteRaw("KORVAL.INF", pieces[0]);
+  project.WriteRaw("INFO.VEC", pieces[1]);
+  project.WriteRaw("GEOID.OUT", pieces[2]);
+  const auto run = testing::RunWithInput(project, netadj::Run, pieces[3]);
+  ASSERT_EQ(run.exit_status, 0) << run.console;
+  const auto report = RecordFile::Open(project.Path("OUT.VEC"), OpenMode::kExisting);
+  const auto positions = RecordFile::Open(project.Path("VECTOR.GEO"), OpenMode::kExisting);
+  ASSERT_TRUE(report && positions);
+  ASSERT_TRUE(SkipToStationList(*report));
+  int read = 0;
+  for (const std::string& position : positions->lines()) {
+    ReportStation station;
+    if (!ReadNextStation(*report, station)) break;
+    EXPECT_EQ(station.name, Columns(position, 41, 8));
+    ++read;
+  }
+  EXPECT_GE(read, 3);  // the control stations at least, STATION among them
 }
 
 }  // namespace
